@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Replaces a file whole or not at all: the bytes go to a temporary file in the same
+// folder, which is renamed over the target only when everything was written and closed.
+// A file never committed is removed when the object goes away.
+class file_atomico {
+  public:
+    explicit file_atomico(std::string percorso);
+    ~file_atomico();
+    file_atomico(const file_atomico&) = delete;
+    file_atomico& operator=(const file_atomico&) = delete;
+
+    void scrivi(const void* dati, std::size_t n);
+    void scrivi(std::string_view testo) { scrivi(testo.data(), testo.size()); }
+    // Writes out and closes the temporary file; a failure here leaves the target untouched.
+    void completa();
+    // Completes when needed, then renames the temporary file over the target.
+    void conferma();
+
+    const std::string& percorso() const { return percorso_; }
+
+  private:
+    void svuota();
+    void scrivi_tutto(const char* dati, std::size_t n);
+    [[noreturn]] void fallisci(const std::string& cosa, int codice);
+
+    std::string percorso_;
+    std::string temporaneo_;
+    int fd_ = -1;
+    std::string buffer_;
+};
+
+// Writes a whole file atomically in one call.
+void scrivi_file_intero(const std::string& percorso, std::string_view contenuto);

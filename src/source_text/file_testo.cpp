@@ -1,0 +1,62 @@
+#include "source_text/file_testo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "model/guasto.h"
+
+namespace {
+
+[[noreturn]] void fallisci(const std::string& cosa, const std::string& percorso, int codice) {
+    throw guasto(cosa + " " + percorso + ": " + std::strerror(codice));
+}
+
+}  // namespace
+
+bool file_ordinario(const std::string& percorso) {
+    struct stat info {};
+    return ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string leggi_file(const std::string& percorso) {
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) fallisci("impossibile aprire", percorso, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int codice = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        fallisci("impossibile leggere", percorso, codice == 0 ? EINVAL : codice);
+    }
+    std::string contenuto;
+    contenuto.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t letti = 0;
+    for (;;) {
+        if (letti == contenuto.size()) contenuto.resize(contenuto.size() + 4096);
+        const ssize_t n = ::read(fd, contenuto.data() + letti, contenuto.size() - letti);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int codice = errno;
+            ::close(fd);
+            fallisci("impossibile leggere", percorso, codice);
+        }
+        if (n == 0) break;
+        letti += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    contenuto.resize(letti);
+    return contenuto;
+}
+
+void cancella_file(const std::string& percorso) {
+    if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) {
+        fallisci("impossibile cancellare", percorso, errno);
+    }
+}
+
+void cancella_se_esiste(const std::string& percorso) noexcept {
+    ::unlink(percorso.c_str());
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// Platform file operations the readers need.
+bool file_ordinario(const std::string& percorso);
+std::string leggi_file(const std::string& percorso);
+// Deletes a text file; one that is already gone is no fault.
+void cancella_file(const std::string& percorso);
+// The same, for the fault path: nothing it meets is reported.
+void cancella_se_esiste(const std::string& percorso) noexcept;

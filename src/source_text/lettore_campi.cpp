@@ -1,0 +1,134 @@
+#include "source_text/lettore_campi.h"
+
+#include <algorithm>
+
+#include "model/guasto.h"
+
+namespace {
+
+bool spazio(char c) {
+    return c == ' ' || c == '\t';
+}
+bool fine_riga(char c) {
+    return c == '\r' || c == '\n';
+}
+char minuscola(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Longest text a station-table name can hold: its length is written in 16 bits.
+constexpr std::size_t testo_massimo = 65535;
+
+}  // namespace
+
+lettore_campi::lettore_campi(std::string contenuto, sorgente origine)
+    : dati_(std::move(contenuto)), origine_(origine) {}
+
+void lettore_campi::salta_spazi() {
+    while (pos_ < dati_.size() && spazio(dati_[pos_])) ++pos_;
+}
+
+bool lettore_campi::a_fine_riga() const {
+    return pos_ < dati_.size() && fine_riga(dati_[pos_]);
+}
+
+void lettore_campi::consuma_fine_riga() {
+    if (dati_[pos_] == '\r' && pos_ + 1 < dati_.size() && dati_[pos_ + 1] == '\n') ++pos_;
+    ++pos_;
+    ++riga_;
+    inizio_riga_ = pos_;
+}
+
+void lettore_campi::inizia_campo() {
+    if (fine_file()) throw guasto("campo richiesto dopo la fine del file");
+    salta_spazi();
+    riga_campo_ = riga_;
+    inizio_riga_campo_ = inizio_riga_;
+    inizio_campo_ = pos_;
+}
+
+std::string lettore_campi::leggi_testo() {
+    inizia_campo();
+    const std::size_t inizio = pos_;
+    while (pos_ < dati_.size() && dati_[pos_] != ',' && !fine_riga(dati_[pos_])) ++pos_;
+    std::size_t fine = pos_;
+    while (fine > inizio && spazio(dati_[fine - 1])) --fine;
+    if (fine - inizio > testo_massimo) throw guasto("testo più lungo di 65535 byte");
+    if (pos_ < dati_.size()) {
+        if (dati_[pos_] == ',') {
+            ++pos_;
+        } else {
+            consuma_fine_riga();
+        }
+    }
+    return dati_.substr(inizio, fine - inizio);
+}
+
+std::int64_t lettore_campi::leggi_numero(std::int64_t minimo, std::int64_t massimo) {
+    inizia_campo();
+    const std::size_t inizio = pos_;
+    while (pos_ < dati_.size() && dati_[pos_] != ',' && !spazio(dati_[pos_]) &&
+           !fine_riga(dati_[pos_])) {
+        ++pos_;
+    }
+    const std::string_view token(dati_.data() + inizio, pos_ - inizio);
+    std::size_t cifre = 0;
+    bool negativo = false;
+    if (!token.empty() && (token[0] == '+' || token[0] == '-')) {
+        negativo = token[0] == '-';
+        cifre = 1;
+    }
+    if (cifre == token.size())
+        throw guasto("numero atteso, trovato \"" + std::string(token) + "\"");
+    std::int64_t valore = 0;
+    for (std::size_t i = cifre; i < token.size(); ++i) {
+        const char c = token[i];
+        if (c < '0' || c > '9') {
+            throw guasto("numero atteso, trovato \"" + std::string(token) + "\"");
+        }
+        valore = valore * 10 + (c - '0');
+        if (valore > massimo + 1) throw guasto("numero fuori campo: " + std::string(token));
+    }
+    if (negativo) valore = -valore;
+    if (valore < minimo || valore > massimo) {
+        throw guasto("numero fuori campo: " + std::string(token));
+    }
+    salta_spazi();
+    if (pos_ < dati_.size() && dati_[pos_] == ',') {
+        ++pos_;
+    } else if (a_fine_riga()) {
+        consuma_fine_riga();
+    }
+    return valore;
+}
+
+std::int32_t lettore_campi::leggi_intero32() {
+    return static_cast<std::int32_t>(leggi_numero(INT32_MIN, INT32_MAX));
+}
+
+std::int16_t lettore_campi::leggi_intero16() {
+    return static_cast<std::int16_t>(leggi_numero(INT16_MIN, INT16_MAX));
+}
+
+std::uint8_t lettore_campi::leggi_byte() {
+    return static_cast<std::uint8_t>(leggi_numero(0, UINT8_MAX));
+}
+
+luogo_sorgente lettore_campi::luogo(punto_campo punto) const {
+    if (punto.riga == 0) return luogo_sorgente{origine_, 0, 0, {}};
+    const auto inizio = dati_.begin() + static_cast<std::ptrdiff_t>(punto.inizio_riga);
+    const auto fine = std::find_if(inizio, dati_.end(), fine_riga);
+    return luogo_sorgente{origine_, punto.riga,
+                          static_cast<std::int32_t>(punto.inizio_campo - punto.inizio_riga + 1),
+                          std::string(inizio, fine)};
+}
+
+bool contiene(std::string_view campo, std::string_view parola) {
+    return campo.find(parola) != std::string_view::npos;
+}
+
+bool contiene_maiuscole_minuscole(std::string_view campo, std::string_view parola) {
+    const auto trovato = std::search(campo.begin(), campo.end(), parola.begin(), parola.end(),
+                                     [](char a, char b) { return minuscola(a) == minuscola(b); });
+    return parola.empty() || trovato != campo.end();
+}
