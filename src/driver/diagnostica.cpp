@@ -1,6 +1,7 @@
 #include "driver/diagnostica.h"
 
 #include "driver/messaggi_errore.h"
+#include "source_text/codifica_1252.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ std::string riga_reperto(const Form1& f, const nomi_sorgenti& nomi) {
     std::string riga = prefisso(f.luogo_errore, nomi) + "errore " +
                        std::to_string(f.codice_errore) + ": " + messaggio_errore(f.codice_errore);
     if (f.codice_errore == 25 && !f.messaggio_guasto.empty())
-        riga += " (" + f.messaggio_guasto + ")";
+        riga += " (" + come_utf8(f.messaggio_guasto) + ")";
     if (f.posizione_impostata) riga += " (posizione " + std::to_string(f.posizione_errore) + " m)";
     return riga;
 }
@@ -34,7 +35,8 @@ std::string riga_reperto(const Form1& f, const nomi_sorgenti& nomi) {
 std::string descrivi_reperto(const Form1& f, const nomi_sorgenti& nomi) {
     std::string testo = riga_reperto(f, nomi) + "\n";
     if (f.luogo_errore.riga > 0) {
-        testo += f.luogo_errore.testo_riga + "\n" + sottolinea(f.luogo_errore) + "\n";
+        testo +=
+            testo_1252_a_utf8(f.luogo_errore.testo_riga) + "\n" + sottolinea(f.luogo_errore) + "\n";
     }
     return testo;
 }

@@ -1,0 +1,132 @@
+#include "driver/comando_compile.h"
+
+#include <sys/stat.h>
+
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "driver/cartella_temporanea.h"
+#include "driver/esecuzione.h"
+#include "driver/nomi_scenario.h"
+#include "driver/rapporto_json.h"
+#include "driver/stato_attesa.h"
+#include "driver/uso.h"
+#include "model/form1.h"
+#include "output/file_atomico.h"
+#include "source_text/codifica_1252.h"
+#include "source_text/file_testo.h"
+
+namespace {
+
+struct opzioni_compile {
+    std::string file_linea;
+    std::string file_treno;
+    std::string cartella_uscita = ".";
+    std::optional<std::string> nome_linea;
+    std::optional<std::string> numero_treno;
+    bool senza_profilo = false;
+    bool silenzioso = false;
+    bool json = false;
+    bool solo_verifica = false;
+};
+
+// Parses the options after "compile"; returns a usage message when they are wrong.
+std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzioni_compile& o) {
+    std::vector<std::string> posizionali;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto valore = [&](std::string& destinazione) -> bool {
+            if (i + 1 >= a.size()) return false;
+            destinazione = a[++i];
+            return true;
+        };
+        std::string testo;
+        if (a[i] == "-o") {
+            if (!valore(o.cartella_uscita)) return "l'opzione '-o' vuole una cartella";
+        } else if (a[i] == "--line-name") {
+            if (!valore(testo)) return "l'opzione '--line-name' vuole un nome";
+            o.nome_linea = testo;
+        } else if (a[i] == "--train") {
+            if (!valore(testo)) return "l'opzione '--train' vuole un numero";
+            o.numero_treno = testo;
+        } else if (a[i] == "--no-profile") {
+            o.senza_profilo = true;
+        } else if (a[i] == "--quiet") {
+            o.silenzioso = true;
+        } else if (a[i] == "--json") {
+            o.json = true;
+        } else if (a[i] == "--check") {
+            o.solo_verifica = true;
+        } else if (a[i].starts_with("-") && a[i] != "-") {
+            return "opzione sconosciuta '" + std::string(a[i]) + "'";
+        } else {
+            posizionali.emplace_back(a[i]);
+        }
+    }
+    if (posizionali.size() != 2) return "compile vuole LINE_FILE e RUN_FILE";
+    o.file_linea = posizionali[0];
+    o.file_treno = posizionali[1];
+    return std::nullopt;
+}
+
+// Settles the line name and the train number from the options or the file names.
+std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
+    if (!o.nome_linea) o.nome_linea = nome_linea_da_file(o.file_linea);
+    if (!o.nome_linea) {
+        return "manca --line-name: il nome di LINE_FILE non finisce in \"_linea.txt\"";
+    }
+    if (!o.numero_treno) o.numero_treno = numero_treno_da_file(o.file_treno, *o.nome_linea);
+    if (!o.numero_treno) {
+        return "manca --train: il nome di RUN_FILE non è \"" + *o.nome_linea + "_NUMERO-.txt\"";
+    }
+    if (const std::string d = difetto_del_nome(*o.nome_linea); !d.empty()) {
+        return "nome di linea non valido: " + d;
+    }
+    if (const std::string d = difetto_del_nome(*o.numero_treno); !d.empty()) {
+        return "numero di treno non valido: " + d;
+    }
+    return std::nullopt;
+}
+
+// The readers work on private copies: the author's files are never changed or deleted.
+void prepara(Form1& f, const opzioni_compile& o, const std::string& privata) {
+    f.nome_linea = utf8_a_1252(*o.nome_linea);
+    f.numero_treno = utf8_a_1252(*o.numero_treno);
+    f.nome_linea_uscita = *o.nome_linea;
+    f.numero_treno_uscita = *o.numero_treno;
+    f.cartella = privata;
+    const std::string linea = leggi_file(o.file_linea);
+    const std::string treno = leggi_file(o.file_treno);
+    scrivi_file_intero(f.percorso_file_linea(), linea);
+    scrivi_file_intero(f.percorso_file_treno(), treno);
+    f.cartella_uscita = o.cartella_uscita;
+    if (o.solo_verifica) {
+        f.cartella_uscita = privata + "/uscita";
+        ::mkdir(f.cartella_uscita.c_str(), 0700);
+    }
+}
+
+}  // namespace
+
+int esegui_compile(const std::vector<std::string_view>& argomenti) {
+    opzioni_compile o;
+    if (auto errore = analizza(argomenti, o)) return errore_uso(*errore);
+    if (auto errore = risolvi_nomi(o)) return errore_uso(*errore);
+    Form1 f;
+    const nomi_sorgenti nomi{o.file_linea, o.file_treno};
+    rapporto_esecuzione r;
+    {
+        stato_attesa attesa(!o.silenzioso);
+        std::optional<cartella_temporanea> privata;
+        r = esegui(f, nomi, [&] {
+            privata.emplace();
+            prepara(f, o, privata->percorso());
+            std::int32_t j = o.senza_profilo ? 0 : 1;
+            f.memorizza_percorso(j);
+        });
+    }
+    if (o.solo_verifica) f.file_scritti.clear();
+    std::cerr << r.diagnostica;
+    if (o.json) std::cout << rapporto_json(f, r, nomi) << "\n";
+    return codice_uscita(r.esito);
+}
