@@ -1,21 +1,15 @@
 #include "driver/comando_compile.h"
 
-#include <sys/stat.h>
-
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include "driver/cartella_temporanea.h"
+#include "driver/compilazione.h"
 #include "driver/esecuzione.h"
 #include "driver/nomi_scenario.h"
 #include "driver/rapporto_json.h"
 #include "driver/stato_attesa.h"
 #include "driver/uso.h"
-#include "model/form1.h"
-#include "output/file_atomico.h"
-#include "source_text/codifica_1252.h"
-#include "source_text/file_testo.h"
 
 namespace {
 
@@ -29,6 +23,11 @@ struct opzioni_compile {
     bool silenzioso = false;
     bool json = false;
     bool solo_verifica = false;
+
+    richiesta_compilazione richiesta() const {
+        return {file_linea,    file_treno,    cartella_uscita, *nome_linea,
+                *numero_treno, senza_profilo, solo_verifica};
+    }
 };
 
 // Parses the options after "compile"; returns a usage message when they are wrong.
@@ -88,24 +87,6 @@ std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
     return std::nullopt;
 }
 
-// The readers work on private copies: the author's files are never changed or deleted.
-void prepara(Form1& f, const opzioni_compile& o, const std::string& privata) {
-    f.nome_linea = utf8_a_1252(*o.nome_linea);
-    f.numero_treno = utf8_a_1252(*o.numero_treno);
-    f.nome_linea_uscita = *o.nome_linea;
-    f.numero_treno_uscita = *o.numero_treno;
-    f.cartella = privata;
-    const std::string linea = leggi_file(o.file_linea);
-    const std::string treno = leggi_file(o.file_treno);
-    scrivi_file_intero(f.percorso_file_linea(), linea);
-    scrivi_file_intero(f.percorso_file_treno(), treno);
-    f.cartella_uscita = o.cartella_uscita;
-    if (o.solo_verifica) {
-        f.cartella_uscita = privata + "/uscita";
-        ::mkdir(f.cartella_uscita.c_str(), 0700);
-    }
-}
-
 }  // namespace
 
 int esegui_compile(const std::vector<std::string_view>& argomenti) {
@@ -117,15 +98,8 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
     rapporto_esecuzione r;
     {
         stato_attesa attesa(!o.silenzioso);
-        std::optional<cartella_temporanea> privata;
-        r = esegui(f, nomi, [&] {
-            privata.emplace();
-            prepara(f, o, privata->percorso());
-            std::int32_t j = o.senza_profilo ? 0 : 1;
-            f.memorizza_percorso(j);
-        });
+        r = compila(f, o.richiesta());
     }
-    if (o.solo_verifica) f.file_scritti.clear();
     std::cerr << r.diagnostica;
     if (o.json) std::cout << rapporto_json(f, r, nomi) << "\n";
     return codice_uscita(r.esito);

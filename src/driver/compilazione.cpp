@@ -1,0 +1,46 @@
+#include "driver/compilazione.h"
+
+#include <sys/stat.h>
+
+#include <optional>
+
+#include "driver/cartella_temporanea.h"
+#include "output/file_atomico.h"
+#include "source_text/codifica_1252.h"
+#include "source_text/file_testo.h"
+
+namespace {
+
+// The readers work on private copies: the author's files are never changed or deleted.
+void prepara(Form1& f, const richiesta_compilazione& r, const std::string& privata) {
+    f.nome_linea = utf8_a_1252(r.nome_linea);
+    f.numero_treno = utf8_a_1252(r.numero_treno);
+    f.nome_linea_uscita = r.nome_linea;
+    f.numero_treno_uscita = r.numero_treno;
+    f.cartella = privata;
+    const std::string linea = leggi_file(r.file_linea);
+    const std::string treno = leggi_file(r.file_treno);
+    scrivi_file_intero(f.percorso_file_linea(), linea);
+    scrivi_file_intero(f.percorso_file_treno(), treno);
+    f.cartella_uscita = r.cartella_uscita;
+    if (r.solo_verifica) {
+        // A check compiles into the private folder, which goes away with everything in it.
+        f.cartella_uscita = privata + "/uscita";
+        ::mkdir(f.cartella_uscita.c_str(), 0700);
+    }
+}
+
+}  // namespace
+
+rapporto_esecuzione compila(Form1& f, const richiesta_compilazione& richiesta) {
+    const nomi_sorgenti nomi{richiesta.file_linea, richiesta.file_treno};
+    std::optional<cartella_temporanea> privata;
+    rapporto_esecuzione r = esegui(f, nomi, [&] {
+        privata.emplace();
+        prepara(f, richiesta, privata->percorso());
+        std::int32_t j = richiesta.senza_profilo ? 0 : 1;
+        f.memorizza_percorso(j);
+    });
+    if (richiesta.solo_verifica) f.file_scritti.clear();
+    return r;
+}
