@@ -1,0 +1,196 @@
+// The compile command as an author uses it: names, outputs, diagnostics, JSON, statuses.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "esecuzione_programma.h"
+
+namespace {
+
+const std::string linea_base =
+    "[generale]\r\nlunghezza percorso, 2000\r\n[curve]\r\ncurvad2, 300, 400\r\n[fine]\r\n";
+const std::string treno_base =
+    "[generale]\r\nvelocita, 0, 60\r\naderenza, 0, 100\r\n"
+    "stazione, 1000, 12, 400, 0,0,0, 1,1,0, 4,1,1, 60, 7,0,0, ALFA\r\n[fine]\r\n";
+
+struct scenario_prova {
+    cartella_prova cartella;
+    std::string linea = cartella / "Prova_linea.txt";
+    std::string treno = cartella / "Prova_7-.txt";
+
+    scenario_prova(const std::string& testo_linea = linea_base,
+                   const std::string& testo_treno = treno_base) {
+        scrivi(linea, testo_linea);
+        scrivi(treno, testo_treno);
+    }
+
+    risultato_programma compila(std::vector<std::string> opzioni = {}) {
+        std::vector<std::string> a{"compile", "Prova_linea.txt", "Prova_7-.txt", "--json"};
+        a.insert(a.end(), opzioni.begin(), opzioni.end());
+        return esegui_programma(a, cartella.percorso());
+    }
+};
+
+// The JSON report is the last line on stdout.
+std::string ultima_riga(const std::string& testo) {
+    const auto fine = testo.find_last_not_of('\n');
+    const auto inizio = testo.rfind('\n', fine);
+    return testo.substr(inizio == std::string::npos ? 0 : inizio + 1, fine + 1 - (inizio + 1));
+}
+
+}  // namespace
+
+TEST(ComandoCompile, WritesTheThreeFilesAndLeavesTheSourcesUntouched) {
+    scenario_prova s;
+    const auto r = s.compila();
+    EXPECT_EQ(r.stato, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(ultima_riga(r.out),
+              "{\"codice_errore\": 0, \"posizione_errore\": 0, \"esito\": \"ok\", \"messaggio\": "
+              "\"\", \"file\": null, \"riga\": null, \"scritti\": [\"Prova_linea.dat\", "
+              "\"Prova_7.sim\", \"Prova_7.dat\"]}");
+    EXPECT_EQ(leggi(s.linea), linea_base);
+    EXPECT_EQ(leggi(s.treno), treno_base);
+    EXPECT_EQ(contenuto_cartella(s.cartella.percorso()),
+              (std::vector<std::string>{"Prova_7-.txt", "Prova_7.dat", "Prova_7.sim",
+                                        "Prova_linea.dat", "Prova_linea.txt"}));
+    EXPECT_EQ(leggi(s.cartella / "Prova_7.dat").size(), 15u * 181);
+}
+
+TEST(ComandoCompile, NoProfileLeavesAnEarlierProfileAlone) {
+    scenario_prova s;
+    scrivi(s.cartella / "Prova_linea.dat", "earlier");
+    const auto r = s.compila({"--no-profile"});
+    EXPECT_EQ(r.stato, 0);
+    EXPECT_NE(r.out.find("\"scritti\": [\"Prova_7.sim\", \"Prova_7.dat\"]"), std::string::npos);
+    EXPECT_EQ(leggi(s.cartella / "Prova_linea.dat"), "earlier");
+}
+
+TEST(ComandoCompile, CheckCompilesAndWritesNothing) {
+    scenario_prova s(linea_base, treno_base + "stazione, 3725, 12, 400\r\n");
+    const auto r = s.compila({"--check"});
+    EXPECT_EQ(r.stato, 2);
+    EXPECT_NE(r.out.find("\"scritti\": []"), std::string::npos);
+    EXPECT_EQ(contenuto_cartella(s.cartella.percorso()),
+              (std::vector<std::string>{"Prova_7-.txt", "Prova_linea.txt"}));
+}
+
+TEST(ComandoCompile, OutputFolderAndExplicitNames) {
+    scenario_prova s;
+    scrivi(s.cartella / "linea.txt", linea_base);
+    scrivi(s.cartella / "marcia.txt", treno_base);
+    const auto r = esegui_programma({"compile", "linea.txt", "marcia.txt", "--line-name", "Lìnea",
+                                     "--train", "12", "-o", s.cartella.percorso(), "--quiet"},
+                                    s.cartella.percorso());
+    ASSERT_EQ(r.stato, 0) << r.err;
+    // File names keep the names as given; the station table holds them in Windows-1252.
+    const std::string sim = leggi(s.cartella / "Lìnea_12.sim");
+    EXPECT_NE(sim.find("L\xECnea"), std::string::npos);
+    EXPECT_TRUE(esiste(s.cartella / "Lìnea_linea.dat"));
+}
+
+TEST(ComandoCompile, UsageErrorsSayWhatIsMissing) {
+    scenario_prova s;
+    scrivi(s.cartella / "linea.txt", linea_base);
+    struct caso {
+        std::vector<std::string> argomenti;
+        std::string messaggio;
+    } casi[] = {
+        {{"compile", "linea.txt", "Prova_7-.txt"}, "manca --line-name"},
+        {{"compile", "Prova_linea.txt", "linea.txt"}, "manca --train"},
+        {{"compile", "Prova_linea.txt", "Prova_7-.txt", "--train", "a/b"}, "contiene '/'"},
+        {{"compile", "Prova_linea.txt"}, "compile vuole LINE_FILE e RUN_FILE"},
+        {{"compile", "Prova_linea.txt", "Prova_7-.txt", "--bogus"}, "opzione sconosciuta"},
+        {{"--bogus"}, "opzione sconosciuta '--bogus'"},
+    };
+    for (const auto& c : casi) {
+        const auto r = esegui_programma(c.argomenti, s.cartella.percorso());
+        EXPECT_EQ(r.stato, 64) << c.messaggio;
+        EXPECT_NE(r.err.find(c.messaggio), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Try 'compila_scenario --help' for more information.\n"),
+                  std::string::npos);
+    }
+}
+
+TEST(ComandoCompile, TrainFileFindingPointsAtTheField) {
+    scenario_prova s(linea_base,
+                     treno_base +
+                         "stazione,    3725, 12,  400,  0, 1, 1,  1,1,0,  5,1,1,   60,   "
+                         "6,20,54, BETA\r\n");
+    const auto r = s.compila();
+    EXPECT_EQ(r.stato, 2);
+    EXPECT_EQ(r.err,
+              "Prova_7-.txt:6: errore 8: la posizione della stazione non è multipla di 50 m "
+              "(posizione 3725 m)\n"
+              "stazione,    3725, 12,  400,  0, 1, 1,  1,1,0,  5,1,1,   60,   6,20,54, BETA\n"
+              "             ^\n");
+    EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"finding\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"codice_errore\": 8, \"posizione_errore\": 3725"), std::string::npos);
+    EXPECT_NE(r.out.find("\"file\": \"Prova_7-.txt\", \"riga\": 6"), std::string::npos);
+    EXPECT_TRUE(esiste(s.cartella / "Prova_7.sim"));
+}
+
+TEST(ComandoCompile, LineFileFindingPointsAtTheField) {
+    scenario_prova s(
+        "[generale]\r\nlunghezza percorso, 2000\r\n[curve]\r\ncartello_indicatore, 500, (A)\r\n"
+        "cartello_indicatore, 500, (B)\r\n[fine]\r\n",
+        treno_base);
+    const auto r = s.compila();
+    EXPECT_EQ(r.stato, 2);
+    EXPECT_EQ(r.err,
+              "Prova_linea.txt:5: errore 6: il cartello indicatore cade su una cella già occupata "
+              "(posizione 500 m)\n"
+              "cartello_indicatore, 500, (B)\n"
+              "                     ^\n");
+}
+
+TEST(ComandoCompile, PassFindingNamesNoFile) {
+    // Signals fill the three cells 5 to 7 before the slowdown's start cell 31.
+    scenario_prova s(linea_base, treno_base +
+                                     "segnale, 1150, 2, 3, 1, 0, 0, 0, 0,0,0, 0\r\n"
+                                     "segnale, 1200, 2, 3, 1, 0, 0, 0, 0,0,0, 0\r\n"
+                                     "segnale, 1250, 2, 3, 1, 0, 0, 0, 0,0,0, 0\r\n"
+                                     "rallentamento, 1500, 60, 400, 0, 0, 0\r\n");
+    const auto r = s.compila();
+    EXPECT_EQ(r.stato, 2);
+    EXPECT_EQ(r.err,
+              "compila_scenario: errore 12: prima dell'inizio del rallentamento non c'è una "
+              "cella libera per l'abbattimento (posizione 1550 m)\n");
+    EXPECT_NE(r.out.find("\"file\": null, \"riga\": null"), std::string::npos);
+}
+
+TEST(ComandoCompile, HeaderConflictWritesNoBinaryFile) {
+    scenario_prova s(linea_base, treno_base + "segnale, 0, 2, 3, 1, 0, 0, 0, 0,0,0, 0\r\n");
+    scrivi(s.cartella / "Prova_7.sim", "earlier");
+    const auto r = s.compila();
+    EXPECT_EQ(r.stato, 1);
+    EXPECT_EQ(r.err, " Errore n. 1250\n");
+    EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"errore\", \"messaggio\": \" Errore n. 1250\""),
+              std::string::npos);
+    EXPECT_EQ(leggi(s.cartella / "Prova_7.sim"), "earlier");
+    EXPECT_FALSE(esiste(s.cartella / "Prova_7.dat"));
+}
+
+TEST(ComandoCompile, FaultsCompileNothing) {
+    struct caso {
+        std::string linea;
+        std::string treno_file;
+        std::string atteso;
+    } casi[] = {
+        {"[generale]\r\n[curve]\r\n[fine]\r\n", "Prova_7-.txt",
+         "Prova_linea.txt: errore 1: lunghezza percorso mancante"},
+        {linea_base, "Assente_7-.txt", "compila_scenario: errore: impossibile aprire"},
+        {"[generale]\r\nlunghezza percorso, 20x0\r\n", "Prova_7-.txt",
+         "Prova_linea.txt:2: errore 25: dato non leggibile (numero atteso, trovato \"20x0\")"},
+    };
+    for (const auto& c : casi) {
+        scenario_prova s(c.linea, treno_base);
+        const auto r =
+            esegui_programma({"compile", "Prova_linea.txt", c.treno_file, "--train", "7", "--json"},
+                             s.cartella.percorso());
+        EXPECT_EQ(r.stato, 1);
+        EXPECT_NE(r.err.find(c.atteso), std::string::npos) << r.err;
+        EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"fault\""), std::string::npos);
+        EXPECT_FALSE(esiste(s.cartella / "Prova_7.sim"));
+    }
+}
