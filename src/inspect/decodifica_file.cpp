@@ -63,7 +63,8 @@ elemento_letto leggi_elemento(lettore_le& l) {
     const std::size_t inizio = l.posizione();
     const std::uint16_t tag = l.u16("tipo");
     switch (tag) {
-        case static_cast<std::uint16_t>(tipo_elemento::vuoto): return {tipo_elemento::vuoto, 0.0};
+        case static_cast<std::uint16_t>(tipo_elemento::vuoto):
+            return {tipo_elemento::vuoto, 0.0};
         case static_cast<std::uint16_t>(tipo_elemento::intero16):
             return {tipo_elemento::intero16, static_cast<double>(l.i16("valore"))};
         case static_cast<std::uint16_t>(tipo_elemento::doppio):
@@ -100,8 +101,9 @@ tabella_sim_decodificata decodifica_tabella(std::string_view dati) {
     const riga_sim& r = tabella[riga_marcatore];
     if (r.dato_7 != marcatore_tabella) {
         l.inizia_record("riga " + std::to_string(riga_marcatore));
-        l.fallisci(inizio_marcatore + 16 + r.nome.size(), "dato_7 vale " + std::to_string(r.dato_7) + " invece del marcatore " +
-                          std::to_string(marcatore_tabella));
+        l.fallisci(inizio_marcatore + 16 + r.nome.size(),
+                   "dato_7 vale " + std::to_string(r.dato_7) + " invece del marcatore " +
+                       std::to_string(marcatore_tabella));
     }
     return tabella;
 }
@@ -117,11 +119,11 @@ std::vector<cella> decodifica_celle(std::string_view dati) {
     }
     if (celle.size() <= cella_marcatore || celle[cella_marcatore].valore_1 != marcatore_celle) {
         l.inizia_record("cella " + std::to_string(cella_marcatore));
-        const std::string trovato = celle.size() <= cella_marcatore
-                                        ? "manca"
-                                        : "vale " + std::to_string(celle[1].valore_1);
-        l.fallisci(byte_cella * cella_marcatore + 1, "valore_1 " + trovato + " invece del marcatore " +
-                                                  std::to_string(marcatore_celle));
+        const std::string trovato =
+            celle.size() <= cella_marcatore ? "manca" : "vale " + std::to_string(celle[1].valore_1);
+        l.fallisci(
+            byte_cella * cella_marcatore + 1,
+            "valore_1 " + trovato + " invece del marcatore " + std::to_string(marcatore_celle));
     }
     return celle;
 }

@@ -56,11 +56,16 @@ void aggiungi_elemento(record_dump& d, const profilo& p, std::int64_t metro, int
     const char* tipo = colonna == 0 ? "tipo_0" : "tipo_1";
     const char* valore = colonna == 0 ? "colonna_0" : "colonna_1";
     switch (p.tipo(metro, colonna)) {
-        case tipo_elemento::vuoto: d.parola(tipo, "vuoto").nullo(valore); break;
-        case tipo_elemento::intero16:
-            d.parola(tipo, "intero16").intero(valore, static_cast<std::int64_t>(p.valore(metro, colonna)));
+        case tipo_elemento::vuoto:
+            d.parola(tipo, "vuoto").nullo(valore);
             break;
-        case tipo_elemento::doppio: d.parola(tipo, "doppio").reale(valore, p.valore(metro, colonna)); break;
+        case tipo_elemento::intero16:
+            d.parola(tipo, "intero16")
+                .intero(valore, static_cast<std::int64_t>(p.valore(metro, colonna)));
+            break;
+        case tipo_elemento::doppio:
+            d.parola(tipo, "doppio").reale(valore, p.valore(metro, colonna));
+            break;
     }
 }
 
@@ -80,8 +85,7 @@ std::vector<record_numerato> record_tabella(const tabella_sim_decodificata& t,
     return scelti;
 }
 
-std::vector<record_numerato> record_celle(const std::vector<cella>& celle,
-                                          const opzioni_dump& o) {
+std::vector<record_numerato> record_celle(const std::vector<cella>& celle, const opzioni_dump& o) {
     std::vector<record_numerato> scelti;
     for (std::size_t i = 0; i < celle.size(); ++i) {
         const auto n = static_cast<std::int64_t>(i);
@@ -94,10 +98,9 @@ std::vector<record_numerato> record_celle(const std::vector<cella>& celle,
 
 std::vector<record_numerato> record_profilo(const profilo& p, const opzioni_dump& o) {
     std::vector<record_numerato> scelti;
-    for (std::int64_t m = std::max<std::int64_t>(o.da, 0); m <= p.ultimo_metro() && m <= o.a;
-         ++m) {
-        const bool vuoto = p.tipo(m, 0) == tipo_elemento::vuoto &&
-                           p.tipo(m, 1) == tipo_elemento::vuoto;
+    for (std::int64_t m = std::max<std::int64_t>(o.da, 0); m <= p.ultimo_metro() && m <= o.a; ++m) {
+        const bool vuoto =
+            p.tipo(m, 0) == tipo_elemento::vuoto && p.tipo(m, 1) == tipo_elemento::vuoto;
         if (!o.tutti && vuoto) continue;
         record_dump d;
         aggiungi_elemento(d, p, m, 0);
@@ -121,8 +124,7 @@ void scrivi_json(std::ostream& uscita, const descrizione& d,
     const std::string numero = std::string("{\"") + d.record + "\":";
     for (std::size_t i = 0; i < scelti.size(); ++i) {
         const std::string campi = scelti[i].campi.come_json();
-        uscita << (i == 0 ? "\n" : ",\n") << numero << scelti[i].numero << ","
-               << campi.substr(1);
+        uscita << (i == 0 ? "\n" : ",\n") << numero << scelti[i].numero << "," << campi.substr(1);
     }
     uscita << "\n]}\n";
 }

@@ -15,14 +15,26 @@ std::string escape_xml(std::string_view testo) {
     uscita.reserve(testo.size());
     for (const char c : testo) {
         switch (c) {
-            case '&': uscita += "&amp;"; break;
-            case '<': uscita += "&lt;"; break;
-            case '>': uscita += "&gt;"; break;
-            case '"': uscita += "&quot;"; break;
-            case '\'': uscita += "&apos;"; break;
+            case '&':
+                uscita += "&amp;";
+                break;
+            case '<':
+                uscita += "&lt;";
+                break;
+            case '>':
+                uscita += "&gt;";
+                break;
+            case '"':
+                uscita += "&quot;";
+                break;
+            case '\'':
+                uscita += "&apos;";
+                break;
             case '\t':
             case '\n':
-            case '\r': uscita.push_back(c); break;
+            case '\r':
+                uscita.push_back(c);
+                break;
             default:
                 if (controllo(c)) {
                     uscita += "\xEF\xBF\xBD";
