@@ -7,6 +7,7 @@
 #include "inspect/carica_scenario.h"
 #include "inspect/dump.h"
 #include "inspect/elementi_linea.h"
+#include "inspect/lettore_le.h"
 #include "inspect/piano_svg.h"
 #include "model/guasto.h"
 #include "output/file_atomico.h"
@@ -90,12 +91,9 @@ int esegui_dump(const std::vector<std::string_view>& argomenti) {
     richiesta_dump r;
     if (const auto messaggio = leggi_argomenti_dump(argomenti, r)) return errore_uso(*messaggio);
     try {
-        const std::string dati = leggi_file(r.file);
-        try {
-            scrivi_dump(std::cout, *genere_da_nome(r.file), dati, r.opzioni);
-        } catch (const guasto& g) {
-            return errore_programma(r.file + ": " + g.what());
-        }
+        scrivi_dump(std::cout, *genere_da_nome(r.file), leggi_file(r.file), r.opzioni);
+    } catch (const formato_errato& e) {
+        return errore_programma(r.file + ": " + e.what());
     } catch (const guasto& g) {
         return errore_programma(g.what());
     }

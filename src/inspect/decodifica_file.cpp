@@ -11,6 +11,8 @@ constexpr std::int16_t marcatore_tabella = 610;
 constexpr std::int16_t marcatore_celle = 5121;
 constexpr int riga_marcatore = 85;
 constexpr std::size_t cella_marcatore = 1;
+// Bytes of a table row before its name; dato_7 follows the name.
+constexpr std::size_t byte_prima_del_nome = 16;
 
 bool termina_con(std::string_view testo, std::string_view fine) {
     return testo.size() >= fine.size() && testo.substr(testo.size() - fine.size()) == fine;
@@ -101,7 +103,7 @@ tabella_sim_decodificata decodifica_tabella(std::string_view dati) {
     const riga_sim& r = tabella[riga_marcatore];
     if (r.dato_7 != marcatore_tabella) {
         l.inizia_record("riga " + std::to_string(riga_marcatore));
-        l.fallisci(inizio_marcatore + 16 + r.nome.size(),
+        l.fallisci(inizio_marcatore + byte_prima_del_nome + r.nome.size(),
                    "dato_7 vale " + std::to_string(r.dato_7) + " invece del marcatore " +
                        std::to_string(marcatore_tabella));
     }
@@ -119,8 +121,9 @@ std::vector<cella> decodifica_celle(std::string_view dati) {
     }
     if (celle.size() <= cella_marcatore || celle[cella_marcatore].valore_1 != marcatore_celle) {
         l.inizia_record("cella " + std::to_string(cella_marcatore));
-        const std::string trovato =
-            celle.size() <= cella_marcatore ? "manca" : "vale " + std::to_string(celle[1].valore_1);
+        const std::string trovato = celle.size() <= cella_marcatore
+                                        ? "manca"
+                                        : "vale " + std::to_string(celle[cella_marcatore].valore_1);
         l.fallisci(
             byte_cella * cella_marcatore + 1,
             "valore_1 " + trovato + " invece del marcatore " + std::to_string(marcatore_celle));

@@ -1,5 +1,6 @@
 #include "inspect/dump.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 

@@ -1,12 +1,13 @@
 #include "inspect/simboli_svg.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 struct voce_legenda {
-    std::string_view disegno;   // symbol id, or empty for a line sample
-    std::string_view campione;  // the sample's own markup when it is not a symbol
+    std::string_view disegno;  // a symbol's id; empty when `campione` draws the sample
+    std::string_view campione;
     std::string_view testo;
 };
 
