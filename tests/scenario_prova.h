@@ -1,0 +1,127 @@
+#pragma once
+
+// A small scenario with one object of every kind the drawing shows, compiled into a fresh
+// temporary folder. Shared by the inspection tests.
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/form1.h"
+#include "source_text/testo_scenario.h"
+
+namespace prova {
+
+inline const char* const linea = "Val_di_prova";
+inline const char* const treno = "77";
+
+inline std::vector<std::string> righe_linea() {
+    return {
+        "[generale]",
+        "lunghezza percorso,    6000",
+        "progressiva chilometrica uno,    0,    0,    0",
+        "progressiva chilometrica due,    0,    0,    0",
+        "progressiva chilometrica tre,    0,    0,    0",
+        "sfondo uno,    1",
+        "sfondo due,    0",
+        "sfondo tre,    0",
+        "ripetizione segnali 9 codici,    1000,    5000",
+        "[curve]",
+        "curvas2,  1800,  1100",
+        "[pendenze]",
+        "pendenza,  2000,  12",
+        "pendenza,  4000,  -8",
+        "[montagne]",
+        "[cartelli]",
+        "indicatori_vmax,  800,  90,  90,  100,  0,  90,  90,  100,  0",
+        "[indicazioni]",
+        "cartello_indicatore,  1200,   (BIVIO)(A&B <NORD>)",
+        "cartello_indicatore,  4000,   (RACCORDO)(SUD)",
+        "[fine]",
+    };
+}
+
+// The second station's name holds the Windows-1252 byte for "À".
+inline std::vector<std::string> righe_treno() {
+    return {
+        "[generale]",
+        "numero vetture,    5",
+        "percentuale massa frenata,    100",
+        "sabbia,    0",
+        "orologio,    6               21            54 ",
+        "[aderenze]",
+        "aderenza,   0,    100",
+        "[vel_limite]",
+        "velocita,   0,    60",
+        "velocita,   3000,    90",
+        "[stazioni]",
+        "stazione,       0,  2,  700,  0, 0, 1,  1,1,0,  4,1,1,    1,   6,20,54, PRIMA",
+        "stazione,    5000, 12,  400,  0, 0, 1,  1,1,0,  4,1,1,   60,   6,30, 0, CITT\xC0",
+        "[rallentamenti]",
+        "rallentamento,  2500,  30,  300,  0,  0,  0",
+        "[segnali]",
+        "segnale,    1900,   2, 3, 1,  0, 0,    0,  0,0,0, 0",
+        "segnale,    4500,   2, 4, 0,  0, 0,    2,  2,0,0, 0",
+        "abbattimento,  3500,  2",
+        "[codici]",
+        "[fine]",
+    };
+}
+
+inline void scrivi(const std::string& percorso, const std::vector<std::string>& righe) {
+    std::ofstream(percorso, std::ios::binary) << componi_testo(tabella_con_marcatore(righe));
+}
+
+// A temporary folder removed with the object.
+class cartella_temporanea {
+  public:
+    cartella_temporanea() {
+        std::string modello =
+            (std::filesystem::temp_directory_path() / "ispezione_XXXXXX").string();
+        percorso_ = mkdtemp(modello.data());
+    }
+    ~cartella_temporanea() { std::filesystem::remove_all(percorso_); }
+    cartella_temporanea(const cartella_temporanea&) = delete;
+    cartella_temporanea& operator=(const cartella_temporanea&) = delete;
+
+    std::string file(const std::string& nome) const { return percorso_ + "/" + nome; }
+
+  private:
+    std::string percorso_;
+};
+
+// Compiles the scenario into `c`; `con_profilo` chooses whether the profile is written.
+inline std::unique_ptr<Form1> compila(const cartella_temporanea& c, bool con_profilo = true) {
+    auto f = std::make_unique<Form1>();
+    f->cartella = c.file("");
+    f->cartella.pop_back();
+    f->cartella_uscita = f->cartella;
+    f->nome_linea = f->nome_linea_uscita = linea;
+    f->numero_treno = f->numero_treno_uscita = treno;
+    scrivi(f->percorso_file_linea(), righe_linea());
+    scrivi(f->percorso_file_treno(), righe_treno());
+    std::int32_t j = con_profilo ? 1 : 0;
+    f->memorizza_percorso(j);
+    return f;
+}
+
+inline std::string file_sim(const cartella_temporanea& c) {
+    return c.file(std::string(linea) + "_" + treno + ".sim");
+}
+inline std::string file_celle(const cartella_temporanea& c) {
+    return c.file(std::string(linea) + "_" + treno + ".dat");
+}
+inline std::string file_profilo(const cartella_temporanea& c) {
+    return c.file(std::string(linea) + "_linea.dat");
+}
+
+inline std::string leggi(const std::string& percorso) {
+    std::ifstream in(percorso, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace prova
