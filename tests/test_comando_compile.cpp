@@ -194,3 +194,16 @@ TEST(ComandoCompile, FaultsCompileNothing) {
         EXPECT_FALSE(esiste(s.cartella / "Prova_7.sim"));
     }
 }
+
+TEST(ComandoCompile, PlanDrawsTheCompiledScenarioAndDumpReadsIt) {
+    scenario_prova s;
+    const auto r = s.compila({"--plan", "piano.svg"});
+    ASSERT_EQ(r.stato, 0) << r.err;
+    EXPECT_NE(leggi(s.cartella / "piano.svg").find("ALFA"), std::string::npos);
+    const auto dump = esegui_programma({"dump", "Prova_7.sim", "--json"}, s.cartella.percorso());
+    EXPECT_EQ(dump.stato, 0);
+    EXPECT_NE(dump.out.find("\"ALFA\""), std::string::npos);
+    const auto piano = esegui_programma({"plan", "Prova_7.sim"}, s.cartella.percorso());
+    EXPECT_EQ(piano.stato, 64);
+    EXPECT_EQ(s.compila({"--plan", "x.svg", "--check"}).stato, 64);
+}

@@ -6,7 +6,7 @@
 #include "inspect/comandi_ispezione.h"
 #include "inspect/dump.h"
 #include "inspect/lettore_le.h"
-#include "inspect/testo_1252.h"
+#include "source_text/codifica_1252.h"
 #include "json_minimo.h"
 #include "scenario_prova.h"
 
@@ -70,7 +70,7 @@ TEST_F(DumpTest, TabellaJsonRiportaOgniCampoDelModello) {
         EXPECT_EQ(r["fine"].numero, m.fine);
         EXPECT_EQ(r["posizione"].numero, m.posizione);
         EXPECT_EQ(r["dato_4"].numero, m.dato_4);
-        EXPECT_EQ(r["nome"].stringa, da_1252_a_utf8(m.nome));
+        EXPECT_EQ(r["nome"].stringa, testo_1252_a_utf8(m.nome));
         EXPECT_EQ(r["dato_7"].numero, m.dato_7);
         EXPECT_EQ(r["dato_8"].numero, m.dato_8);
         EXPECT_EQ(r["dato_10"].numero, m.dato_10);

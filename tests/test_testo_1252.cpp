@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "inspect/testo_1252.h"
+#include "source_text/codifica_1252.h"
 #include "inspect/testo_escape.h"
 
 namespace {
@@ -17,7 +17,7 @@ TEST(Testo1252, ConverteInUtf8) {
         {"\xFF", "\xC3\xBF"},
         {std::string_view("a\0b", 3), std::string("a\0b", 3)},
     };
-    for (const auto& c : casi) EXPECT_EQ(da_1252_a_utf8(c.da), c.a);
+    for (const auto& c : casi) EXPECT_EQ(testo_1252_a_utf8(c.da), c.a);
 }
 
 TEST(Testo1252, EscapeXmlEJson) {

@@ -11,6 +11,7 @@
 #include "driver/rapporto_json.h"
 #include "driver/stato_attesa.h"
 #include "driver/uso.h"
+#include "inspect/comandi_ispezione.h"
 #include "model/form1.h"
 
 namespace {
@@ -18,7 +19,10 @@ namespace {
 constexpr const char* testo_aiuto =
     "Uso: compila_scenario [--dir DIR] [--quiet] [--json]\n"
     "     compila_scenario compile LINE_FILE RUN_FILE [-o DIR] [--line-name NOME]\n"
-    "                      [--train NUMERO] [--no-profile] [--check] [--quiet] [--json]\n"
+    "                      [--train NUMERO] [--no-profile] [--check] [--plan PIANO.svg]\n"
+    "                      [--quiet] [--json]\n"
+    "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all]\n"
+    "     compila_scenario plan FILE.sim -o PIANO.svg\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"
     "treno 9402) nella cartella del programma, o in DIR.\n"
@@ -30,6 +34,11 @@ constexpr const char* testo_aiuto =
     "  --train NUMERO     numero del treno, quando il nome di RUN_FILE non lo dà\n"
     "  --no-profile       non scrive il profilo NOME_linea.dat\n"
     "  --check            compila e riporta gli errori senza scrivere alcun file\n"
+    "  --plan PIANO.svg   disegna la linea compilata (come plan)\n"
+    "\n"
+    "dump stampa un file compilato (.sim, .dat o _linea.dat) campo per campo;\n"
+    "  --all mostra anche i record vuoti, --from/--to scelgono i record.\n"
+    "plan disegna in SVG la pianta della linea e il grafico di velocità e pendenza.\n"
     "\n"
     "Opzioni comuni:\n"
     "  --dir DIR   (senza comando) scrive i file in DIR invece che nella cartella del programma\n"
@@ -101,8 +110,11 @@ int esegui_comando(int argc, char** argv) {
             return 0;
         }
     }
-    if (!argomenti.empty() && argomenti[0] == "compile") {
-        return esegui_compile({argomenti.begin() + 1, argomenti.end()});
+    if (!argomenti.empty()) {
+        const std::vector<std::string_view> resto(argomenti.begin() + 1, argomenti.end());
+        if (argomenti[0] == "compile") return esegui_compile(resto);
+        if (argomenti[0] == "dump") return esegui_dump(resto);
+        if (argomenti[0] == "plan") return esegui_plan(resto);
     }
     return incorporato(argomenti);
 }

@@ -10,6 +10,7 @@
 #include "driver/rapporto_json.h"
 #include "driver/stato_attesa.h"
 #include "driver/uso.h"
+#include "inspect/comandi_ispezione.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ struct opzioni_compile {
     bool silenzioso = false;
     bool json = false;
     bool solo_verifica = false;
+    std::optional<std::string> piano;
 
     richiesta_compilazione richiesta() const {
         return {file_linea,    file_treno,    cartella_uscita, *nome_linea,
@@ -48,6 +50,9 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
         } else if (a[i] == "--train") {
             if (!valore(testo)) return "l'opzione '--train' vuole un numero";
             o.numero_treno = testo;
+        } else if (a[i] == "--plan") {
+            if (!valore(testo)) return "l'opzione '--plan' vuole un file SVG";
+            o.piano = testo;
         } else if (a[i] == "--no-profile") {
             o.senza_profilo = true;
         } else if (a[i] == "--quiet") {
@@ -63,6 +68,7 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
         }
     }
     if (posizionali.size() != 2) return "compile vuole LINE_FILE e RUN_FILE";
+    if (o.piano && o.solo_verifica) return "--plan e --check non vanno insieme: --check non scrive";
     o.file_linea = posizionali[0];
     o.file_treno = posizionali[1];
     return std::nullopt;
@@ -87,6 +93,19 @@ std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
     return std::nullopt;
 }
 
+// Draws the compiled scenario; a drawing that fails makes the run a fault.
+rapporto_esecuzione disegna_dopo(const Form1& f, const opzioni_compile& o,
+                                 const rapporto_esecuzione& r) {
+    try {
+        disegna_piano(f.percorso_uscita(*o.nome_linea + "_" + *o.numero_treno + ".sim"), *o.piano);
+    } catch (const std::exception& e) {
+        rapporto_esecuzione guasto = rapporto_guasto(e.what());
+        guasto.diagnostica = r.diagnostica + guasto.diagnostica;
+        return guasto;
+    }
+    return r;
+}
+
 }  // namespace
 
 int esegui_compile(const std::vector<std::string_view>& argomenti) {
@@ -100,6 +119,7 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
         stato_attesa attesa(!o.silenzioso);
         r = compila(f, o.richiesta());
     }
+    if (o.piano && f.file_scritti.size() > 0) r = disegna_dopo(f, o, r);
     std::cerr << r.diagnostica;
     if (o.json) std::cout << rapporto_json(f, r, nomi) << "\n";
     return codice_uscita(r.esito);

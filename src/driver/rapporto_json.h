@@ -7,6 +7,3 @@
 
 // The run's report as one JSON object on one line.
 std::string rapporto_json(const Form1& f, const rapporto_esecuzione& r, const nomi_sorgenti& nomi);
-
-// A JSON string literal; bytes that are not UTF-8 are read as Windows-1252.
-std::string stringa_json(std::string_view testo);

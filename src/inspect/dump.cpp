@@ -6,7 +6,7 @@
 
 #include "inspect/nome_oggetto.h"
 #include "inspect/record_dump.h"
-#include "inspect/testo_1252.h"
+#include "source_text/codifica_1252.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ record_dump campi_riga(const riga_sim& r) {
         .intero("fine", r.fine)
         .intero("posizione", r.posizione)
         .intero("dato_4", r.dato_4)
-        .testo("nome", da_1252_a_utf8(r.nome))
+        .testo("nome", testo_1252_a_utf8(r.nome))
         .intero("dato_7", r.dato_7)
         .intero("dato_8", r.dato_8)
         .intero("dato_10", r.dato_10)

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "inspect/nome_oggetto.h"
-#include "inspect/testo_1252.h"
+#include "source_text/codifica_1252.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ std::string etichetta(const cella& c, const tabella_sim_decodificata& tabella) {
     switch (c.tipo) {
         case tipo_cella::cartello_indicatore:
             if (c.valore_1 > 0 && c.valore_1 <= ultima_riga_cartelli) {
-                return compatta(da_1252_a_utf8(tabella[static_cast<std::size_t>(c.valore_1)].nome));
+                return compatta(testo_1252_a_utf8(tabella[static_cast<std::size_t>(c.valore_1)].nome));
             }
             return {};
         case tipo_cella::avviso_rallentamento:
@@ -107,7 +107,7 @@ std::vector<stazione_linea> stazioni(const tabella_sim_decodificata& tabella,
     for (int r = 1; r <= ultima_riga_cartelli; ++r) {
         const riga_sim& riga = tabella[static_cast<std::size_t>(r)];
         if (righe_cartelli.count(r) != 0 || riga == riga_sim{}) continue;
-        uscita.push_back({riga.posizione, riga.inizio, riga.fine, da_1252_a_utf8(riga.nome)});
+        uscita.push_back({riga.posizione, riga.inizio, riga.fine, testo_1252_a_utf8(riga.nome)});
     }
     return uscita;
 }
@@ -137,8 +137,8 @@ elementi_linea estrai_elementi(const tabella_sim_decodificata& tabella,
                                const std::vector<cella>& celle) {
     elementi_linea e;
     const riga_sim& treno = tabella[riga_treno];
-    e.nome_linea = da_1252_a_utf8(tabella[riga_linea].nome);
-    e.numero_treno = da_1252_a_utf8(treno.nome);
+    e.nome_linea = testo_1252_a_utf8(tabella[riga_linea].nome);
+    e.numero_treno = testo_1252_a_utf8(treno.nome);
     e.lunghezza = tabella[riga_lunghezza].fine;
     if (e.lunghezza <= 0) e.lunghezza = metro_cella(celle.empty() ? 0 : celle.size() - 1);
     e.stazioni = stazioni(tabella, celle);
