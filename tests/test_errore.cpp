@@ -3,6 +3,7 @@
 #include <string>
 
 #include "aiuto_test.h"
+#include "driver/esecuzione.h"
 #include "model/form1.h"
 #include "model/guasto.h"
 
@@ -94,6 +95,40 @@ TEST_F(Intestazione, SenzaProfiloIlVecchioProfiloResta) {
     EXPECT_EQ(f.codice_errore, 0);
     EXPECT_EQ(aiuto::leggi(dir.file("L_linea.dat")), "vecchio");
     EXPECT_NE(aiuto::leggi(dir.file("L_T.sim")), "vecchio");
+}
+
+// How the run ends: status 0 clean, 2 compiled with a finding, 1 for errore or no model.
+TEST_F(Intestazione, EsitoDellEsecuzione) {
+    struct caso {
+        const char* nome;
+        std::string linea, treno;
+        esito_esecuzione esito;
+        int uscita;
+        std::string nel_messaggio;
+    };
+    const caso casi[] = {
+        {"pulito", linea_con(""), treno_con(""), esito_esecuzione::ok, 0, ""},
+        {"reperto", linea_con("cartello_indicatore, 7901, X\r\n"), treno_con(""),
+         esito_esecuzione::finding, 2, "7901"},
+        {"senza_celle", "nessuna sezione\r\n", treno_con(""), esito_esecuzione::fault, 1, "102"},
+        {"intestazione", linea_con(""), treno_con("abbattimento, 50, 200\r\n"),
+         esito_esecuzione::errore, 1, " Errore n. 1250"},
+    };
+    for (const caso& c : casi) {
+        Form1 g;
+        aiuto::prepara(g, dir.percorso());
+        aiuto::scrivi(g.percorso_file_linea(), c.linea);
+        aiuto::scrivi(g.percorso_file_treno(), c.treno);
+        const rapporto_esecuzione r = esegui(g, nomi_sorgenti{"linea", "treno"}, [&] {
+            std::int32_t j = 1;
+            g.memorizza_percorso(j);
+        });
+        EXPECT_EQ(r.esito, c.esito) << c.nome;
+        EXPECT_EQ(codice_uscita(r.esito), c.uscita) << c.nome;
+        EXPECT_NE(r.messaggio.find(c.nel_messaggio), std::string::npos) << c.nome;
+        EXPECT_EQ(r.messaggio.find('\n'), std::string::npos) << c.nome;
+        EXPECT_EQ(r.diagnostica.empty(), c.uscita == 0) << c.nome;
+    }
 }
 
 }  // namespace

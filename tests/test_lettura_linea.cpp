@@ -98,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                     7901, true, true},
         caso_errore{"cartello_prima_dell_inizio", linea_con("cartello_indicatore, -100, X\r\n"), 15,
                     -100, true, true},
+        caso_errore{"posizione_al_limite_32_bit", linea_con("pendenza, 2147483600, 5\r\n"), 15,
+                    2147483600, true, true},
         caso_errore{"pendenza_oltre_la_fine", linea_con("pendenza, 7901, 5\r\n"), 15, 7901, true,
                     true},
         caso_errore{"curva_oltre_la_fine", linea_con("curvad1, 7901, 5\r\n"), 15, 7901, true, true},

@@ -85,6 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
                     linea_con("", "progressiva chilometrica uno, 1025, 2000, 0\r\n")},
         caso_errore{"chilometrica_non_multipla_di_50", treno_con(""), 2, invariata,
                     linea_con("", "progressiva chilometrica uno, 1025, 2000, 0\r\n")},
+        // (x + 100) / 50 without 32-bit wrap-around.
+        caso_errore{"posizione_al_limite_32_bit", treno_con("velocita, 2147483647, 30\r\n"), 15,
+                    2147483647},
         caso_errore{"aderenza_oltre_la_fine", treno_con("aderenza, 7901, 30\r\n"), 15, 7901},
         caso_errore{"stazione_oltre_il_margine", treno_con(stazione(7250, 2, 400)), 15, 7250},
         caso_errore{"segnale_prima_dell_inizio", treno_con(segnale(-100)), 15, -100},
@@ -226,6 +229,14 @@ TEST_F(LetturaTreno, AderenzaTieneGliOttoBitBassi) {
     EXPECT_EQ(f.celle[20].aderenza, 44);
     EXPECT_EQ(f.celle[157].aderenza, 44);
     EXPECT_EQ(f.celle[158].aderenza, 0);
+}
+
+TEST_F(LetturaTreno, SenzaGeneraleNienteLettoMaCelleCompletate) {
+    leggi("velocita, 0, 30\r\nsabbia, 5\r\n");
+    EXPECT_EQ(f.codice_errore, 0);
+    EXPECT_EQ(f.tabella_sim[86].dato_7, 0);
+    EXPECT_EQ(f.celle[157].vel_limite, 0);
+    file_cancellati();
 }
 
 TEST_F(LetturaTreno, UltimoCampoNonEsaminato) {
