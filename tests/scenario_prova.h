@@ -1,5 +1,7 @@
 #pragma once
 
+#include "aiuto_test.h"
+
 // A small scenario with one object of every kind the drawing shows, compiled into a fresh
 // temporary folder. Shared by the inspection tests.
 #include <filesystem>
@@ -74,29 +76,12 @@ inline void scrivi(const std::string& percorso, const std::vector<std::string>& 
     std::ofstream(percorso, std::ios::binary) << componi_testo(tabella_con_marcatore(righe));
 }
 
-// A temporary folder removed with the object.
-class cartella_temporanea {
-  public:
-    cartella_temporanea() {
-        std::string modello =
-            (std::filesystem::temp_directory_path() / "ispezione_XXXXXX").string();
-        percorso_ = mkdtemp(modello.data());
-    }
-    ~cartella_temporanea() { std::filesystem::remove_all(percorso_); }
-    cartella_temporanea(const cartella_temporanea&) = delete;
-    cartella_temporanea& operator=(const cartella_temporanea&) = delete;
-
-    std::string file(const std::string& nome) const { return percorso_ + "/" + nome; }
-
-  private:
-    std::string percorso_;
-};
+using aiuto::cartella_temporanea;
 
 // Compiles the scenario into `c`; `con_profilo` chooses whether the profile is written.
 inline std::unique_ptr<Form1> compila(const cartella_temporanea& c, bool con_profilo = true) {
     auto f = std::make_unique<Form1>();
-    f->cartella = c.file("");
-    f->cartella.pop_back();
+    f->cartella = c.percorso();
     f->cartella_uscita = f->cartella;
     f->nome_linea = f->nome_linea_uscita = linea;
     f->numero_treno = f->numero_treno_uscita = treno;
@@ -117,11 +102,6 @@ inline std::string file_profilo(const cartella_temporanea& c) {
     return c.file(std::string(linea) + "_linea.dat");
 }
 
-inline std::string leggi(const std::string& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using aiuto::leggi;
 
 }  // namespace prova

@@ -14,14 +14,14 @@ const std::string treno_base =
     "stazione, 1000, 12, 400, 0,0,0, 1,1,0, 4,1,1, 60, 7,0,0, ALFA\r\n[fine]\r\n";
 
 struct scenario_prova {
-    cartella_prova cartella;
-    std::string linea = cartella / "Prova_linea.txt";
-    std::string treno = cartella / "Prova_7-.txt";
+    aiuto::cartella_temporanea cartella;
+    std::string linea = cartella.file("Prova_linea.txt");
+    std::string treno = cartella.file("Prova_7-.txt");
 
     scenario_prova(const std::string& testo_linea = linea_base,
                    const std::string& testo_treno = treno_base) {
-        scrivi(linea, testo_linea);
-        scrivi(treno, testo_treno);
+        aiuto::scrivi(linea, testo_linea);
+        aiuto::scrivi(treno, testo_treno);
     }
 
     risultato_programma compila(std::vector<std::string> opzioni = {}) {
@@ -49,21 +49,20 @@ TEST(ComandoCompile, WritesTheThreeFilesAndLeavesTheSourcesUntouched) {
               "{\"codice_errore\": 0, \"posizione_errore\": 0, \"esito\": \"ok\", \"messaggio\": "
               "\"\", \"file\": null, \"riga\": null, \"scritti\": [\"Prova_linea.dat\", "
               "\"Prova_7.sim\", \"Prova_7.dat\"]}");
-    EXPECT_EQ(leggi(s.linea), linea_base);
-    EXPECT_EQ(leggi(s.treno), treno_base);
-    EXPECT_EQ(contenuto_cartella(s.cartella.percorso()),
-              (std::vector<std::string>{"Prova_7-.txt", "Prova_7.dat", "Prova_7.sim",
-                                        "Prova_linea.dat", "Prova_linea.txt"}));
-    EXPECT_EQ(leggi(s.cartella / "Prova_7.dat").size(), 15u * 181);
+    EXPECT_EQ(aiuto::leggi(s.linea), linea_base);
+    EXPECT_EQ(aiuto::leggi(s.treno), treno_base);
+    EXPECT_EQ(aiuto::elenco(s.cartella.percorso()),
+              "Prova_7-.txt\nProva_7.dat\nProva_7.sim\nProva_linea.dat\nProva_linea.txt\n");
+    EXPECT_EQ(aiuto::leggi(s.cartella.file("Prova_7.dat")).size(), 15u * 181);
 }
 
 TEST(ComandoCompile, NoProfileLeavesAnEarlierProfileAlone) {
     scenario_prova s;
-    scrivi(s.cartella / "Prova_linea.dat", "earlier");
+    aiuto::scrivi(s.cartella.file("Prova_linea.dat"), "earlier");
     const auto r = s.compila({"--no-profile"});
     EXPECT_EQ(r.stato, 0);
     EXPECT_NE(r.out.find("\"scritti\": [\"Prova_7.sim\", \"Prova_7.dat\"]"), std::string::npos);
-    EXPECT_EQ(leggi(s.cartella / "Prova_linea.dat"), "earlier");
+    EXPECT_EQ(aiuto::leggi(s.cartella.file("Prova_linea.dat")), "earlier");
 }
 
 TEST(ComandoCompile, CheckCompilesAndWritesNothing) {
@@ -71,27 +70,26 @@ TEST(ComandoCompile, CheckCompilesAndWritesNothing) {
     const auto r = s.compila({"--check"});
     EXPECT_EQ(r.stato, 2);
     EXPECT_NE(r.out.find("\"scritti\": []"), std::string::npos);
-    EXPECT_EQ(contenuto_cartella(s.cartella.percorso()),
-              (std::vector<std::string>{"Prova_7-.txt", "Prova_linea.txt"}));
+    EXPECT_EQ(aiuto::elenco(s.cartella.percorso()), "Prova_7-.txt\nProva_linea.txt\n");
 }
 
 TEST(ComandoCompile, OutputFolderAndExplicitNames) {
     scenario_prova s;
-    scrivi(s.cartella / "linea.txt", linea_base);
-    scrivi(s.cartella / "marcia.txt", treno_base);
+    aiuto::scrivi(s.cartella.file("linea.txt"), linea_base);
+    aiuto::scrivi(s.cartella.file("marcia.txt"), treno_base);
     const auto r = esegui_programma({"compile", "linea.txt", "marcia.txt", "--line-name", "Lìnea",
                                      "--train", "12", "-o", s.cartella.percorso(), "--quiet"},
                                     s.cartella.percorso());
     ASSERT_EQ(r.stato, 0) << r.err;
     // File names keep the names as given; the station table holds them in Windows-1252.
-    const std::string sim = leggi(s.cartella / "Lìnea_12.sim");
+    const std::string sim = aiuto::leggi(s.cartella.file("Lìnea_12.sim"));
     EXPECT_NE(sim.find("L\xECnea"), std::string::npos);
-    EXPECT_TRUE(esiste(s.cartella / "Lìnea_linea.dat"));
+    EXPECT_TRUE(aiuto::esiste(s.cartella.file("Lìnea_linea.dat")));
 }
 
 TEST(ComandoCompile, UsageErrorsSayWhatIsMissing) {
     scenario_prova s;
-    scrivi(s.cartella / "linea.txt", linea_base);
+    aiuto::scrivi(s.cartella.file("linea.txt"), linea_base);
     struct caso {
         std::vector<std::string> argomenti;
         std::string messaggio;
@@ -127,7 +125,7 @@ TEST(ComandoCompile, TrainFileFindingPointsAtTheField) {
     EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"finding\""), std::string::npos);
     EXPECT_NE(r.out.find("\"codice_errore\": 8, \"posizione_errore\": 3725"), std::string::npos);
     EXPECT_NE(r.out.find("\"file\": \"Prova_7-.txt\", \"riga\": 6"), std::string::npos);
-    EXPECT_TRUE(esiste(s.cartella / "Prova_7.sim"));
+    EXPECT_TRUE(aiuto::esiste(s.cartella.file("Prova_7.sim")));
 }
 
 TEST(ComandoCompile, LineFileFindingPointsAtTheField) {
@@ -161,14 +159,14 @@ TEST(ComandoCompile, PassFindingNamesNoFile) {
 
 TEST(ComandoCompile, HeaderConflictWritesNoBinaryFile) {
     scenario_prova s(linea_base, treno_base + "segnale, 0, 2, 3, 1, 0, 0, 0, 0,0,0, 0\r\n");
-    scrivi(s.cartella / "Prova_7.sim", "earlier");
+    aiuto::scrivi(s.cartella.file("Prova_7.sim"), "earlier");
     const auto r = s.compila();
     EXPECT_EQ(r.stato, 1);
     EXPECT_EQ(r.err, " Errore n. 1250\n");
     EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"errore\", \"messaggio\": \" Errore n. 1250\""),
               std::string::npos);
-    EXPECT_EQ(leggi(s.cartella / "Prova_7.sim"), "earlier");
-    EXPECT_FALSE(esiste(s.cartella / "Prova_7.dat"));
+    EXPECT_EQ(aiuto::leggi(s.cartella.file("Prova_7.sim")), "earlier");
+    EXPECT_FALSE(aiuto::esiste(s.cartella.file("Prova_7.dat")));
 }
 
 TEST(ComandoCompile, FaultsCompileNothing) {
@@ -191,7 +189,7 @@ TEST(ComandoCompile, FaultsCompileNothing) {
         EXPECT_EQ(r.stato, 1);
         EXPECT_NE(r.err.find(c.atteso), std::string::npos) << r.err;
         EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"fault\""), std::string::npos);
-        EXPECT_FALSE(esiste(s.cartella / "Prova_7.sim"));
+        EXPECT_FALSE(aiuto::esiste(s.cartella.file("Prova_7.sim")));
     }
 }
 
@@ -199,7 +197,7 @@ TEST(ComandoCompile, PlanDrawsTheCompiledScenarioAndDumpReadsIt) {
     scenario_prova s;
     const auto r = s.compila({"--plan", "piano.svg"});
     ASSERT_EQ(r.stato, 0) << r.err;
-    EXPECT_NE(leggi(s.cartella / "piano.svg").find("ALFA"), std::string::npos);
+    EXPECT_NE(aiuto::leggi(s.cartella.file("piano.svg")).find("ALFA"), std::string::npos);
     const auto dump = esegui_programma({"dump", "Prova_7.sim", "--json"}, s.cartella.percorso());
     EXPECT_EQ(dump.stato, 0);
     EXPECT_NE(dump.out.find("\"ALFA\""), std::string::npos);

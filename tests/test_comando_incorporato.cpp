@@ -4,7 +4,7 @@
 #include "esecuzione_programma.h"
 
 TEST(ComandoIncorporato, CompilesIntoTheGivenFolderSilently) {
-    cartella_prova d;
+    aiuto::cartella_temporanea d;
     const auto r = esegui_programma({"--dir", d.percorso(), "--json"});
     EXPECT_EQ(r.stato, 0);
     EXPECT_EQ(r.err, "");
@@ -14,13 +14,11 @@ TEST(ComandoIncorporato, CompilesIntoTheGivenFolderSilently) {
               "[\"Zarvelotimbrasquinoverdaltepa_linea.dat\", "
               "\"Zarvelotimbrasquinoverdaltepa_9402.sim\", "
               "\"Zarvelotimbrasquinoverdaltepa_9402.dat\"]}\n");
-    EXPECT_EQ(contenuto_cartella(d.percorso()),
-              (std::vector<std::string>{"Zarvelotimbrasquinoverdaltepa_9402.dat",
-                                        "Zarvelotimbrasquinoverdaltepa_9402.sim",
-                                        "Zarvelotimbrasquinoverdaltepa_9402_note.txt",
-                                        "Zarvelotimbrasquinoverdaltepa_9402_rallentamenti.txt",
-                                        "Zarvelotimbrasquinoverdaltepa_9402_scheda_treno.txt",
-                                        "Zarvelotimbrasquinoverdaltepa_linea.dat"}));
+    EXPECT_EQ(aiuto::elenco(d.percorso()),
+              "Zarvelotimbrasquinoverdaltepa_9402.dat\nZarvelotimbrasquinoverdaltepa_9402."
+              "sim\nZarvelotimbrasquinoverdaltepa_9402_note.txt\nZarvelotimbrasquinoverdaltepa_"
+              "9402_rallentamenti.txt\nZarvelotimbrasquinoverdaltepa_9402_scheda_treno."
+              "txt\nZarvelotimbrasquinoverdaltepa_linea.dat\n");
 }
 
 TEST(ComandoIncorporato, HelpVersionAndUsage) {
@@ -38,11 +36,12 @@ TEST(ComandoIncorporato, HelpVersionAndUsage) {
 }
 
 TEST(ComandoIncorporato, UnwritableFolderIsAFaultNamingThePath) {
-    cartella_prova d;
-    scrivi(d / "file", "x");
-    const auto r = esegui_programma({"--dir", d / "file", "--quiet"});
+    aiuto::cartella_temporanea d;
+    aiuto::scrivi(d.file("file"), "x");
+    const auto r = esegui_programma({"--dir", d.file("file"), "--quiet"});
     EXPECT_EQ(r.stato, 1);
-    EXPECT_EQ(r.err.rfind("compila_scenario: errore: impossibile creare " + (d / "file") + "/", 0),
-              0u)
+    EXPECT_EQ(
+        r.err.rfind("compila_scenario: errore: impossibile creare " + (d.file("file")) + "/", 0),
+        0u)
         << r.err;
 }

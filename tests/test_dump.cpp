@@ -6,9 +6,9 @@
 #include "inspect/comandi_ispezione.h"
 #include "inspect/dump.h"
 #include "inspect/lettore_le.h"
-#include "source_text/codifica_1252.h"
 #include "json_minimo.h"
 #include "scenario_prova.h"
+#include "source_text/codifica_1252.h"
 
 namespace {
 

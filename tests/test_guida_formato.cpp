@@ -8,14 +8,15 @@
 #include "esecuzione_programma.h"
 
 TEST(GuidaFormato, ExamplePairCompilesWithoutFindings) {
-    const std::string guida = leggi(std::string(COMPILA_SORGENTI) + "/docs/scenario-format.md");
+    const std::string guida =
+        aiuto::leggi(std::string(COMPILA_SORGENTI) + "/docs/scenario-format.md");
     const std::regex blocco("```text file=(\\S+)\\n([^`]*)```");
-    cartella_prova cartella;
+    aiuto::cartella_temporanea cartella;
     std::vector<std::string> file;
     for (auto it = std::sregex_iterator(guida.begin(), guida.end(), blocco);
          it != std::sregex_iterator(); ++it) {
-        file.push_back(cartella / (*it)[1].str());
-        scrivi(file.back(), (*it)[2].str());
+        file.push_back(cartella.file((*it)[1].str()));
+        aiuto::scrivi(file.back(), (*it)[2].str());
     }
     ASSERT_EQ(file.size(), 2u);
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "source_text/codifica_1252.h"
 #include "inspect/testo_escape.h"
+#include "source_text/codifica_1252.h"
 
 namespace {
 
