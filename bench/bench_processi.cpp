@@ -1,0 +1,63 @@
+// Whole processes, as a user starts them, next to starting a process that does nothing.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+#include "ambiente_bench.h"
+
+extern char** environ;
+
+namespace {
+
+// Runs a program to its end; false when it could not start or did not exit with 0.
+bool avvia(std::vector<std::string> argomenti) {
+    std::vector<char*> argv;
+    for (std::string& a : argomenti) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+    int stato = 0;
+    return ::waitpid(pid, &stato, 0) == pid && WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
+}
+
+void processo_true(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!avvia({"true"})) return state.SkipWithError("true non parte");
+    }
+}
+
+void processo_incorporato(benchmark::State& state) {
+    cartella_bench cartella(base_disco());
+    for (auto _ : state) {
+        if (!avvia({COMPILA_ESEGUIBILE, "--dir", cartella.percorso(), "--quiet"})) {
+            return state.SkipWithError("compila_scenario fallito");
+        }
+    }
+}
+
+void processo_compile_linea_lunga(benchmark::State& state) {
+    cartella_bench cartella(base_disco());
+    const richiesta_compilazione r =
+        prepara_linea_lunga(cartella.percorso(), cartella.percorso(), false);
+    for (auto _ : state) {
+        if (!avvia({COMPILA_ESEGUIBILE, "compile", r.file_linea, r.file_treno, "-o",
+                    r.cartella_uscita, "--quiet"})) {
+            return state.SkipWithError("compila_scenario compile fallito");
+        }
+    }
+}
+
+}  // namespace
+
+BENCHMARK(processo_true)->Name("processo/true")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(processo_incorporato)
+    ->Name("processo/incorporato")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(processo_compile_linea_lunga)
+    ->Name("processo/compile_linea_lunga")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
