@@ -119,20 +119,6 @@ bool leggi_generale(Form1& f, stato_lettura& st) {
     }
 }
 
-// One profile metre: straight, or bent by the curvature.
-void passo_profilo(profilo& p, std::int32_t m, bool curvo, double curvatura) {
-    const double x1 = p.valore(m - 1, 0), y1 = p.valore(m - 1, 1);
-    const double d0 = x1 - p.valore(m - 2, 0);
-    const double d1 = y1 - p.valore(m - 2, 1);
-    if (curvo) {
-        p.imposta_doppio(m, 0, x1 + (d1 * curvatura + d0));
-        p.imposta_doppio(m, 1, y1 + (d1 - d0 * curvatura));
-    } else {
-        p.imposta_doppio(m, 0, x1 + d0);
-        p.imposta_doppio(m, 1, y1 + d1);
-    }
-}
-
 double curvatura_di(const std::string& campo) {
     static constexpr struct {
         const char* cifra;
@@ -184,7 +170,7 @@ esito_riga riga_curva(Form1& f, stato_lettura& st) {
         const bool curvo = fase == 1;
         const std::int64_t limite = curvo ? fine_curva : a;
         while (m <= limite && m <= ultimo) {
-            passo_profilo(f.profilo_linea, m, curvo, curvatura);
+            f.profilo_linea.calcola(m, curvo, curvatura);
             ++m;
             if (m > lunghezza_massima) {
                 termina(f, st, 103, punto);
@@ -307,10 +293,8 @@ void prepara_successive(Form1& f, stato_lettura& st) {
     st.cursore_pendenza = 0;
     st.cursore_profilo = 2;
     if (f.flag_j != 0) {
-        f.profilo_linea.imposta_intero(0, 0, 0);
-        f.profilo_linea.imposta_intero(0, 1, 0);
-        f.profilo_linea.imposta_intero(1, 0, 0);
-        f.profilo_linea.imposta_intero(1, 1, 1);
+        // The line starts at the origin, heading along column 1 one unit per metre.
+        f.profilo_linea.semina(0, 0, 0, 1);
     }
 }
 
@@ -323,7 +307,7 @@ void completa_linea(Form1& f, stato_lettura& st) {
     } while (st.cursore_pendenza < f.numero_celle - 2);
     if (f.flag_j == 0) return;
     for (std::int32_t& m = st.cursore_profilo; m <= f.lunghezza_estesa - 2; ++m) {
-        passo_profilo(f.profilo_linea, m, false, 0.0);
+        f.profilo_linea.calcola(m, false, 0.0);
     }
 }
 

@@ -1,0 +1,91 @@
+// The profile file: every element as a 16-bit type tag and its value, column 0 for every
+// metre, then column 1. Both columns come out of one walk along the line, each through a
+// small buffer of its own that is written at the column's place in the file.
+#include <array>
+#include <bit>
+#include <cstring>
+
+#include "output/file_atomico.h"
+#include "output/formato_binario.h"
+
+namespace {
+
+constexpr std::size_t byte_tag = 2;
+
+std::uint64_t byte_elemento(tipo_elemento tipo) {
+    switch (tipo) {
+        case tipo_elemento::vuoto:
+            return byte_tag;
+        case tipo_elemento::intero16:
+            return byte_tag + 2;
+        case tipo_elemento::doppio:
+            return byte_tag + 8;
+    }
+    return byte_tag;
+}
+
+// Column 0's length in the file, which is where column 1 begins.
+std::uint64_t byte_colonna(const tracciato& p) {
+    const std::uint64_t metri = static_cast<std::uint64_t>(p.ultimo_metro()) + 1;
+    const std::uint64_t vuoti = metri - static_cast<std::uint64_t>(p.primo_vuoto());
+    const std::uint64_t interi = p.seminato() ? 2 : 0;
+    return interi * byte_elemento(tipo_elemento::intero16) +
+           (metri - vuoti - interi) * byte_elemento(tipo_elemento::doppio) +
+           vuoti * byte_elemento(tipo_elemento::vuoto);
+}
+
+template <typename T>
+void metti_le(unsigned char* dove, T v) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(dove, &v, sizeof v);
+    } else {
+        for (std::size_t i = 0; i < sizeof v; ++i)
+            dove[i] = static_cast<unsigned char>(v >> (8 * i));
+    }
+}
+
+// One column on its way to the file. Small on purpose: touching fresh memory costs more than
+// the extra write calls.
+class colonna_in_uscita {
+  public:
+    colonna_in_uscita(file_atomico& file, std::uint64_t inizio) : file_(file), posizione_(inizio) {}
+
+    void elemento(tipo_elemento tipo, double valore) {
+        // Room for the largest element is kept free: every element fits without a check.
+        if (pieno_ > blocco_.size() - (byte_tag + 8)) svuota();
+        unsigned char* dove = blocco_.data() + pieno_;
+        metti_le(dove, static_cast<std::uint16_t>(tipo));
+        if (tipo == tipo_elemento::intero16) {
+            metti_le(dove + byte_tag,
+                     static_cast<std::uint16_t>(static_cast<std::int16_t>(valore)));
+        } else if (tipo == tipo_elemento::doppio) {
+            metti_le(dove + byte_tag, std::bit_cast<std::uint64_t>(valore));
+        }
+        pieno_ += byte_elemento(tipo);
+    }
+
+    void svuota() {
+        file_.scrivi_in(posizione_, blocco_.data(), pieno_);
+        posizione_ += pieno_;
+        pieno_ = 0;
+    }
+
+  private:
+    file_atomico& file_;
+    std::uint64_t posizione_;
+    std::size_t pieno_ = 0;
+    std::array<unsigned char, 1 << 16> blocco_;
+};
+
+}  // namespace
+
+void scrivi_profilo(file_atomico& file, const tracciato& p) {
+    colonna_in_uscita colonna_0(file, 0);
+    colonna_in_uscita colonna_1(file, byte_colonna(p));
+    p.percorri([&](tipo_elemento tipo, double x, double y) {
+        colonna_0.elemento(tipo, x);
+        colonna_1.elemento(tipo, y);
+    });
+    colonna_0.svuota();
+    colonna_1.svuota();
+}
