@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/cella.h"
-#include "model/tracciato.h"
 #include "model/riga_sim.h"
+#include "model/tracciato.h"
 
 class lettore_campi;
 struct stato_lettura;
