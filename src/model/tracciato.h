@@ -9,6 +9,7 @@
 struct punto_profilo {
     double x = 0.0;
     double y = 0.0;
+    bool operator==(const punto_profilo&) const = default;
 };
 
 // One metre further. The straight step repeats the last one; the curved step turns it by the
