@@ -1,5 +1,6 @@
 // Runs every benchmark, prints the usual table, then the ratios the targets are stated in.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -10,6 +11,8 @@ namespace {
 // The console table, keeping each case's wall time for the ratios.
 class reporter_rapporti : public benchmark::ConsoleReporter {
   public:
+    explicit reporter_rapporti(OutputOptions opzioni) : ConsoleReporter(opzioni) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
@@ -35,7 +38,8 @@ class reporter_rapporti : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    reporter_rapporti reporter;
+    reporter_rapporti reporter(::isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                                       : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nRatios (wall time)\n");
     reporter.stampa_rapporto("longest line / its write floor, disk",
@@ -50,8 +54,12 @@ int main(int argc, char** argv) {
     reporter.stampa_rapporto("compile process, longest line / write floor, disk",
                              "processo/compile_linea_lunga/real_time",
                              "pavimento/disco_profilo/real_time");
-    reporter.stampa_rapporto("embedded run process / bare process (true)",
-                             "processo/incorporato/real_time", "processo/true/real_time");
+    reporter.stampa_rapporto("embedded run process, disk / bare process (true)",
+                             "processo/incorporato_disco/real_time", "processo/true/real_time");
+    reporter.stampa_rapporto("embedded run process, tmpfs / bare process (true)",
+                             "processo/incorporato_memoria/real_time", "processo/true/real_time");
+    reporter.stampa_rapporto("program start (--version) / bare process (true)",
+                             "processo/versione/real_time", "processo/true/real_time");
     benchmark::Shutdown();
     return 0;
 }

@@ -29,8 +29,18 @@ void processo_true(benchmark::State& state) {
     }
 }
 
-void processo_incorporato(benchmark::State& state) {
-    cartella_bench cartella(base_disco());
+// The program's own start: loading and starting it, without compiling anything.
+void processo_versione(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!avvia({COMPILA_ESEGUIBILE, "--version"})) {
+            return state.SkipWithError("compila_scenario --version fallito");
+        }
+    }
+}
+
+void processo_incorporato(benchmark::State& state, std::string (*base)()) {
+    if (base().empty()) return state.SkipWithError("nessun tmpfs");
+    cartella_bench cartella(base());
     for (auto _ : state) {
         if (!avvia({COMPILA_ESEGUIBILE, "--dir", cartella.percorso(), "--quiet"})) {
             return state.SkipWithError("compila_scenario fallito");
@@ -53,8 +63,16 @@ void processo_compile_linea_lunga(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(processo_true)->Name("processo/true")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(processo_incorporato)
-    ->Name("processo/incorporato")
+BENCHMARK(processo_versione)
+    ->Name("processo/versione")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(processo_incorporato, disco, base_disco)
+    ->Name("processo/incorporato_disco")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(processo_incorporato, memoria, base_memoria)
+    ->Name("processo/incorporato_memoria")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(processo_compile_linea_lunga)

@@ -21,10 +21,14 @@ std::string nome_di(const std::string& percorso) {
     return barra == std::string::npos ? percorso : percorso.substr(barra + 1);
 }
 
+// Read once: the mask cannot be read without setting it, and nothing here changes it.
 mode_t permessi_nuovi_file() {
-    const mode_t maschera = ::umask(0);
-    ::umask(maschera);
-    return static_cast<mode_t>(0666 & ~maschera);
+    static const mode_t permessi = [] {
+        const mode_t maschera = ::umask(0);
+        ::umask(maschera);
+        return static_cast<mode_t>(0666 & ~maschera);
+    }();
+    return permessi;
 }
 
 }  // namespace
