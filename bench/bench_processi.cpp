@@ -1,7 +1,9 @@
 // Whole processes, as a user starts them, next to starting a process that does nothing.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -12,13 +14,19 @@ extern char** environ;
 
 namespace {
 
-// Runs a program to its end; false when it could not start or did not exit with 0.
+// Runs a program to its end, its output dropped; false when it could not start or did not exit
+// with 0.
 bool avvia(std::vector<std::string> argomenti) {
     std::vector<char*> argv;
     for (std::string& a : argomenti) argv.push_back(a.data());
     argv.push_back(nullptr);
+    posix_spawn_file_actions_t azioni;
+    ::posix_spawn_file_actions_init(&azioni);
+    ::posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+    const int esito = ::posix_spawnp(&pid, argv[0], &azioni, nullptr, argv.data(), environ);
+    ::posix_spawn_file_actions_destroy(&azioni);
+    if (esito != 0) return false;
     int stato = 0;
     return ::waitpid(pid, &stato, 0) == pid && WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
 }

@@ -46,9 +46,9 @@ tracciato seminato(std::int32_t ultimo) {
 
 TEST(Tracciato, StraightAndCurvedStepsThenEmptyTail) {
     tracciato p = seminato(9);
-    for (std::int32_t m = 2; m <= 5; ++m) p.calcola(m, false, 0.0);
-    p.calcola(6, true, 0.5);
-    p.calcola(7, true, 0.5);
+    p.calcola(2, 4, false, 0.0);
+    p.calcola(5, 5, false, 0.0);
+    p.calcola(6, 7, true, 0.5);
     // Metre 6 turns the unit step (0, 1) by 0.5; metre 7 turns the longer step again.
     EXPECT_EQ(p.valore(5, 1), 5.0);
     EXPECT_EQ(p.valore(6, 0), 0.5);
@@ -76,20 +76,22 @@ TEST(Tracciato, UnseededProfileIsAllEmpty) {
 }
 
 TEST(Tracciato, StepsOnlyInMetreOrderInsideTheProfile) {
-    tracciato p = seminato(3);
-    EXPECT_THROW(p.calcola(3, false, 0.0), guasto);
-    p.calcola(2, false, 0.0);
-    p.calcola(3, false, 0.0);
-    EXPECT_THROW(p.calcola(4, false, 0.0), guasto);
+    tracciato p = seminato(4);
+    EXPECT_THROW(p.calcola(3, 3, false, 0.0), guasto);
+    EXPECT_THROW(p.calcola(2, 5, false, 0.0), guasto);
+    p.calcola(2, 3, false, 0.0);
+    EXPECT_THROW(p.calcola(4, 3, false, 0.0), guasto);
+    p.calcola(4, 4, false, 0.0);
+    EXPECT_THROW(p.calcola(5, 5, false, 0.0), guasto);
     tracciato senza_semi;
     senza_semi.crea(3);
-    EXPECT_THROW(senza_semi.calcola(2, false, 0.0), guasto);
+    EXPECT_THROW(senza_semi.calcola(2, 2, false, 0.0), guasto);
 }
 
 TEST(Tracciato, LongProfileCrossesWriteBlocks) {
     const std::int32_t ultimo = 100001;
     tracciato p = seminato(ultimo);
-    for (std::int32_t m = 2; m <= ultimo - 2; ++m) p.calcola(m, false, 0.0);
+    p.calcola(2, ultimo - 2, false, 0.0);
     const std::string file = scritto(p);
     const std::size_t colonna = 2 * 4 + (ultimo - 3) * std::size_t{10} + 2 * 2;
     ASSERT_EQ(file.size(), 2 * colonna);

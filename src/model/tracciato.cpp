@@ -19,16 +19,16 @@ void tracciato::semina(std::int16_t x0, std::int16_t y0, std::int16_t x1, std::i
     tratti_.clear();
 }
 
-void tracciato::calcola(std::int32_t m, bool curvo, double curvatura) {
-    if (!seminato_ || m != prossimo_ || m > ultimo_) {
-        throw guasto("metro " + std::to_string(m) + " fuori ordine nel profilo 0.." +
-                     std::to_string(ultimo_));
+void tracciato::calcola(std::int32_t da, std::int32_t a, bool curvo, double curvatura) {
+    if (!seminato_ || da != prossimo_ || a < da || a > ultimo_) {
+        throw guasto("metri " + std::to_string(da) + ".." + std::to_string(a) +
+                     " fuori ordine nel profilo 0.." + std::to_string(ultimo_));
     }
     if (tratti_.empty() || tratti_.back().curvo != curvo || tratti_.back().curvatura != curvatura) {
-        tratti_.push_back({m, curvo, curvatura});
+        tratti_.push_back({a, curvo, curvatura});
     }
-    tratti_.back().fine = m;
-    ++prossimo_;
+    tratti_.back().fine = a;
+    prossimo_ = a + 1;
 }
 
 tipo_elemento tracciato::tipo(std::int64_t metro, int colonna) const {

@@ -33,8 +33,9 @@ class tracciato {
 
     // Metres 0 and 1, as 16-bit integers.
     void semina(std::int16_t x0, std::int16_t y0, std::int16_t x1, std::int16_t y1);
-    // Computes metre m, which must be the next one after the seeds and the steps so far.
-    void calcola(std::int32_t m, bool curvo, double curvatura);
+    // Computes metres da..a with one kind of step; da must follow the seeds and the steps so
+    // far. The steps are recorded, not taken: the values come out when the profile is walked.
+    void calcola(std::int32_t da, std::int32_t a, bool curvo, double curvatura);
 
     bool seminato() const { return seminato_; }
     // The first metre not computed: metres from here to ultimo_metro are empty.

@@ -1,4 +1,5 @@
 // First half of memorizza_dati: the line file.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -168,14 +169,16 @@ esito_riga riga_curva(Form1& f, stato_lettura& st) {
     std::int32_t& m = st.cursore_profilo;
     for (int fase = 0; fase < 2; ++fase) {
         const bool curvo = fase == 1;
-        const std::int64_t limite = curvo ? fine_curva : a;
-        while (m <= limite && m <= ultimo) {
-            f.profilo_linea.calcola(m, curvo, curvatura);
-            ++m;
-            if (m > lunghezza_massima) {
-                termina(f, st, 103, punto);
-                return esito_riga::esci;
-            }
+        const std::int64_t limite = std::min(curvo ? fine_curva : a, ultimo);
+        if (m > limite) continue;
+        // Metre 1000000 is the last a curve line may compute: reaching it is error 103.
+        const auto fino =
+            static_cast<std::int32_t>(std::min<std::int64_t>(limite, lunghezza_massima));
+        f.profilo_linea.calcola(m, fino, curvo, curvatura);
+        m = fino + 1;
+        if (m > lunghezza_massima) {
+            termina(f, st, 103, punto);
+            return esito_riga::esci;
         }
     }
     return esito_riga::continua;
@@ -305,10 +308,10 @@ void completa_linea(Form1& f, stato_lettura& st) {
         f.cella_in(st.cursore_pendenza).pendenza = basso8(st.pendenza_corrente + 100);
         ++st.cursore_pendenza;
     } while (st.cursore_pendenza < f.numero_celle - 2);
-    if (f.flag_j == 0) return;
-    for (std::int32_t& m = st.cursore_profilo; m <= f.lunghezza_estesa - 2; ++m) {
-        f.profilo_linea.calcola(m, false, 0.0);
-    }
+    std::int32_t& m = st.cursore_profilo;
+    if (f.flag_j == 0 || m > f.lunghezza_estesa - 2) return;
+    f.profilo_linea.calcola(m, f.lunghezza_estesa - 2, false, 0.0);
+    m = f.lunghezza_estesa - 1;
 }
 
 }  // namespace
