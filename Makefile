@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure build run test clean
+.PHONY: all configure build run test bench clean
 
 all: build
 
@@ -16,6 +16,14 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Builds and runs the benchmarks (Google Benchmark, Debian's libbenchmark-dev), then the
+# peak memory of one compile run of the longest line.
+bench: build
+	@test -x $(BUILD)/bench/compila_bench || \
+		{ echo "compila_bench not built: install libbenchmark-dev"; exit 1; }
+	./$(BUILD)/bench/compila_bench --benchmark_color=false
+	BUILD=$(BUILD) bench/peak_memory.sh
 
 clean:
 	rm -rf $(BUILD) build-*

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/cella.h"
-#include "model/profilo.h"
 #include "model/riga_sim.h"
+#include "model/tracciato.h"
 
 class lettore_campi;
 struct stato_lettura;
@@ -42,7 +42,7 @@ class Form1 {
     std::array<std::int32_t, 81> montagne_inizio{};
     std::array<std::int32_t, 81> montagne_fine{};
     std::int32_t numero_montagne = 0;
-    profilo profilo_linea;
+    tracciato profilo_linea;
     std::int32_t lunghezza_estesa = 0;
     std::int32_t numero_celle = 0;
     std::string riga_letta;

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::size_t capacita_buffer = 1 << 20;
-
 std::string cartella_di(const std::string& percorso) {
     const auto barra = percorso.rfind('/');
     return barra == std::string::npos ? std::string(".") : percorso.substr(0, barra + 1);
@@ -23,10 +21,14 @@ std::string nome_di(const std::string& percorso) {
     return barra == std::string::npos ? percorso : percorso.substr(barra + 1);
 }
 
+// Read once: the mask cannot be read without setting it, and nothing here changes it.
 mode_t permessi_nuovi_file() {
-    const mode_t maschera = ::umask(0);
-    ::umask(maschera);
-    return static_cast<mode_t>(0666 & ~maschera);
+    static const mode_t permessi = [] {
+        const mode_t maschera = ::umask(0);
+        ::umask(maschera);
+        return static_cast<mode_t>(0666 & ~maschera);
+    }();
+    return permessi;
 }
 
 }  // namespace
@@ -39,7 +41,6 @@ file_atomico::file_atomico(std::string percorso) : percorso_(std::move(percorso)
     if (fd_ < 0) fallisci("impossibile creare", errno);
     temporaneo_ = modello;
     if (::fchmod(fd_, permessi_nuovi_file()) != 0) fallisci("impossibile creare", errno);
-    buffer_.reserve(capacita_buffer);
 }
 
 file_atomico::~file_atomico() {
@@ -63,26 +64,26 @@ void file_atomico::scrivi_tutto(const char* dati, std::size_t n) {
     }
 }
 
-void file_atomico::svuota() {
-    scrivi_tutto(buffer_.data(), buffer_.size());
-    buffer_.clear();
+void file_atomico::scrivi(const void* dati, std::size_t n) {
+    scrivi_tutto(static_cast<const char*>(dati), n);
 }
 
-void file_atomico::scrivi(const void* dati, std::size_t n) {
+void file_atomico::scrivi_in(std::uint64_t posizione, const void* dati, std::size_t n) {
     const char* byte = static_cast<const char*>(dati);
-    if (buffer_.size() + n > capacita_buffer) {
-        svuota();
-        if (n >= capacita_buffer) {
-            scrivi_tutto(byte, n);
-            return;
+    while (n > 0) {
+        const ssize_t scritti = ::pwrite(fd_, byte, n, static_cast<off_t>(posizione));
+        if (scritti < 0) {
+            if (errno == EINTR) continue;
+            fallisci("impossibile scrivere", errno);
         }
+        byte += scritti;
+        posizione += static_cast<std::uint64_t>(scritti);
+        n -= static_cast<std::size_t>(scritti);
     }
-    buffer_.append(byte, n);
 }
 
 void file_atomico::completa() {
     if (fd_ < 0) return;
-    svuota();
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) fallisci("impossibile scrivere", errno);

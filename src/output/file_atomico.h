@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,12 @@ class file_atomico {
     file_atomico(const file_atomico&) = delete;
     file_atomico& operator=(const file_atomico&) = delete;
 
+    // Appends the bytes. Callers hand over large blocks: nothing is buffered here.
     void scrivi(const void* dati, std::size_t n);
     void scrivi(std::string_view testo) { scrivi(testo.data(), testo.size()); }
-    // Writes out and closes the temporary file; a failure here leaves the target untouched.
+    // Writes the bytes at a place of their own, for a file built in more than one stream.
+    void scrivi_in(std::uint64_t posizione, const void* dati, std::size_t n);
+    // Closes the temporary file; a failure here leaves the target untouched.
     void completa();
     // Completes when needed, then renames the temporary file over the target.
     void conferma();
@@ -24,14 +28,12 @@ class file_atomico {
     const std::string& percorso() const { return percorso_; }
 
   private:
-    void svuota();
     void scrivi_tutto(const char* dati, std::size_t n);
     [[noreturn]] void fallisci(const std::string& cosa, int codice);
 
     std::string percorso_;
     std::string temporaneo_;
     int fd_ = -1;
-    std::string buffer_;
 };
 
 // Writes a whole file atomically in one call.

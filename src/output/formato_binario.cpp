@@ -41,32 +41,21 @@ void codifica_riga(std::string& uscita, const riga_sim& r) {
     s.i32(r.orario);
 }
 
-std::string codifica_celle(const std::vector<cella>& celle) {
-    std::string uscita;
-    uscita.reserve(celle.size() * byte_cella);
-    for (const cella& c : celle) codifica_cella(uscita, c);
-    return uscita;
+void scrivi_celle(file_atomico& file, const std::vector<cella>& celle) {
+    constexpr std::size_t celle_per_blocco = 4096;
+    std::string blocco;
+    blocco.reserve(celle_per_blocco * byte_cella);
+    for (std::size_t i = 0; i < celle.size(); ++i) {
+        codifica_cella(blocco, celle[i]);
+        if ((i + 1) % celle_per_blocco == 0 || i + 1 == celle.size()) {
+            file.scrivi(blocco);
+            blocco.clear();
+        }
+    }
 }
 
 std::string codifica_tabella(const std::array<riga_sim, righe_tabella_sim>& tabella) {
     std::string uscita;
     for (const riga_sim& r : tabella) codifica_riga(uscita, r);
     return uscita;
-}
-
-void scrivi_profilo(file_atomico& file, const profilo& p) {
-    constexpr std::size_t fetta = 1 << 16;
-    const auto& tipi = p.tipi();
-    const auto& valori = p.valori();
-    std::string uscita;
-    uscita.reserve(fetta * 10);
-    scrittore_le s(uscita);
-    for (std::size_t i = 0; i < tipi.size(); ++i) {
-        s.elemento(tipi[i], valori[i]);
-        if (uscita.size() >= fetta * 9) {
-            file.scrivi(uscita.data(), uscita.size());
-            uscita.clear();
-        }
-    }
-    file.scrivi(uscita.data(), uscita.size());
 }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "model/cella.h"
-#include "model/profilo.h"
 #include "model/riga_sim.h"
+#include "model/tracciato.h"
 
 class file_atomico;
 
@@ -16,7 +16,8 @@ inline constexpr std::size_t byte_riga_vuota = 34;
 // The simulator's layouts: cells (".dat"), station table (".sim"), profile ("_linea.dat").
 void codifica_cella(std::string& uscita, const cella& c);
 void codifica_riga(std::string& uscita, const riga_sim& r);
-std::string codifica_celle(const std::vector<cella>& celle);
 std::string codifica_tabella(const std::array<riga_sim, righe_tabella_sim>& tabella);
-// The profile is large: it is encoded and written in slices.
-void scrivi_profilo(file_atomico& file, const profilo& p);
+// The cells and the profile are large: they are encoded and written a block at a time, so
+// that no copy of the whole file is ever held in memory.
+void scrivi_celle(file_atomico& file, const std::vector<cella>& celle);
+void scrivi_profilo(file_atomico& file, const tracciato& p);

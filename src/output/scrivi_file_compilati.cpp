@@ -46,7 +46,7 @@ void Form1::scrivi_file_compilati() {
     sim.scrivi(codifica_tabella(tabella_sim));
     sim.completa();
     file_atomico& dat = nuovo(base + ".dat");
-    dat.scrivi(codifica_celle(celle));
+    scrivi_celle(dat, celle);
     dat.completa();
     for (std::size_t i = 0; i < file.size(); ++i) {
         file[i]->conferma();

@@ -1,4 +1,5 @@
 // First half of memorizza_dati: the line file.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -119,20 +120,6 @@ bool leggi_generale(Form1& f, stato_lettura& st) {
     }
 }
 
-// One profile metre: straight, or bent by the curvature.
-void passo_profilo(profilo& p, std::int32_t m, bool curvo, double curvatura) {
-    const double x1 = p.valore(m - 1, 0), y1 = p.valore(m - 1, 1);
-    const double d0 = x1 - p.valore(m - 2, 0);
-    const double d1 = y1 - p.valore(m - 2, 1);
-    if (curvo) {
-        p.imposta_doppio(m, 0, x1 + (d1 * curvatura + d0));
-        p.imposta_doppio(m, 1, y1 + (d1 - d0 * curvatura));
-    } else {
-        p.imposta_doppio(m, 0, x1 + d0);
-        p.imposta_doppio(m, 1, y1 + d1);
-    }
-}
-
 double curvatura_di(const std::string& campo) {
     static constexpr struct {
         const char* cifra;
@@ -182,14 +169,16 @@ esito_riga riga_curva(Form1& f, stato_lettura& st) {
     std::int32_t& m = st.cursore_profilo;
     for (int fase = 0; fase < 2; ++fase) {
         const bool curvo = fase == 1;
-        const std::int64_t limite = curvo ? fine_curva : a;
-        while (m <= limite && m <= ultimo) {
-            passo_profilo(f.profilo_linea, m, curvo, curvatura);
-            ++m;
-            if (m > lunghezza_massima) {
-                termina(f, st, 103, punto);
-                return esito_riga::esci;
-            }
+        const std::int64_t limite = std::min(curvo ? fine_curva : a, ultimo);
+        if (m > limite) continue;
+        // Metre 1000000 is the last a curve line may compute: reaching it is error 103.
+        const auto fino =
+            static_cast<std::int32_t>(std::min<std::int64_t>(limite, lunghezza_massima));
+        f.profilo_linea.calcola(m, fino, curvo, curvatura);
+        m = fino + 1;
+        if (m > lunghezza_massima) {
+            termina(f, st, 103, punto);
+            return esito_riga::esci;
         }
     }
     return esito_riga::continua;
@@ -307,10 +296,8 @@ void prepara_successive(Form1& f, stato_lettura& st) {
     st.cursore_pendenza = 0;
     st.cursore_profilo = 2;
     if (f.flag_j != 0) {
-        f.profilo_linea.imposta_intero(0, 0, 0);
-        f.profilo_linea.imposta_intero(0, 1, 0);
-        f.profilo_linea.imposta_intero(1, 0, 0);
-        f.profilo_linea.imposta_intero(1, 1, 1);
+        // The line starts at the origin, heading along column 1 one unit per metre.
+        f.profilo_linea.semina(0, 0, 0, 1);
     }
 }
 
@@ -321,10 +308,10 @@ void completa_linea(Form1& f, stato_lettura& st) {
         f.cella_in(st.cursore_pendenza).pendenza = basso8(st.pendenza_corrente + 100);
         ++st.cursore_pendenza;
     } while (st.cursore_pendenza < f.numero_celle - 2);
-    if (f.flag_j == 0) return;
-    for (std::int32_t& m = st.cursore_profilo; m <= f.lunghezza_estesa - 2; ++m) {
-        passo_profilo(f.profilo_linea, m, false, 0.0);
-    }
+    std::int32_t& m = st.cursore_profilo;
+    if (f.flag_j == 0 || m > f.lunghezza_estesa - 2) return;
+    f.profilo_linea.calcola(m, f.lunghezza_estesa - 2, false, 0.0);
+    m = f.lunghezza_estesa - 1;
 }
 
 }  // namespace

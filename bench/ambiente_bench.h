@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "driver/compilazione.h"
+
+// A folder made for one benchmark and removed with everything in it.
+class cartella_bench {
+  public:
+    explicit cartella_bench(const std::string& base);
+    ~cartella_bench();
+    cartella_bench(const cartella_bench&) = delete;
+    cartella_bench& operator=(const cartella_bench&) = delete;
+
+    const std::string& percorso() const { return percorso_; }
+
+  private:
+    std::string percorso_;
+};
+
+// Where "on disk" and "in memory" folders are made.
+std::string base_disco();
+std::string base_memoria();  // empty when the machine has no tmpfs at /dev/shm
+
+// Writes the longest line's two source files into a folder; returns the compile request.
+richiesta_compilazione prepara_linea_lunga(const std::string& sorgenti, const std::string& uscita,
+                                           bool senza_profilo);
+// Places the longest line's source files where the readers of a Form1 look for them.
+void scrivi_sorgenti_lunghe(const Form1& f);
+
+// The sizes of the regular files in a folder.
+std::vector<std::size_t> dimensioni_file(const std::string& cartella);
