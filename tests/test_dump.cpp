@@ -115,7 +115,7 @@ TEST_F(DumpTest, CelleJsonRiportanoOgniCampoDelModello) {
 
 TEST_F(DumpTest, ProfiloJsonRiportaTipiEValoriEsatti) {
     const json::valore d = json_completo(genere_file::profilo, prova::file_profilo(*cartella));
-    const profilo& p = modello->profilo_linea;
+    const auto& p = modello->profilo_linea;
     const auto& metri = d["metri"].elementi;
     ASSERT_EQ(metri.size(), static_cast<std::size_t>(p.ultimo_metro()) + 1);
     const char* nomi[] = {"vuoto", "", "intero16", "", "", "doppio"};

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "aiuto_test.h"
-#include "model/profilo.h"
+#include "model/tracciato.h"
 #include "output/file_atomico.h"
 #include "output/formato_binario.h"
 
@@ -74,19 +74,19 @@ TEST(FormatoBinario, RigaVuotaETabella) {
 }
 
 TEST(FormatoBinario, ElementiDelProfiloPerTipo) {
-    profilo p;
-    p.crea(1);
-    p.imposta_intero(0, 0, -2);
-    p.imposta_doppio(1, 0, 1.5);
-    p.imposta_intero(1, 1, 7);  // metre 0 of column 1 stays empty
+    tracciato p;
+    p.crea(3);
+    p.semina(-2, 0, 0, 7);
+    p.calcola(2, 2, false, 0.0);  // metre 3 stays empty
     aiuto::cartella_temporanea dir;
     const std::string percorso = dir.file("p.dat");
     file_atomico file(percorso);
     scrivi_profilo(file, p);
     file.conferma();
-    // Column 0 for every metre, then column 1.
+    // Column 0 for every metre, then column 1: integers, a double, an empty element.
     EXPECT_EQ(aiuto::leggi(percorso),
-              byte({2, 0, 0xFE, 0xFF, 5, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F, 0, 0, 2, 0, 7, 0}));
+              byte({2, 0, 0xFE, 0xFF, 2, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0,    0x40, 0, 0,
+                    2, 0, 0,    0,    2, 0, 7, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0x2C, 0x40, 0, 0}));
 }
 
 }  // namespace

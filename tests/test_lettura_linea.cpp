@@ -157,7 +157,7 @@ TEST_F(LetturaLinea, LineaMinimaDimensionaModelloEProfilo) {
     // No gradient line: gradient 0 up to the last three cells, which stay 0.
     for (int i = 0; i <= 157; ++i) ASSERT_EQ(f.celle[i].pendenza, 100) << i;
     for (int i = 158; i <= 160; ++i) EXPECT_EQ(f.celle[i].pendenza, 0) << i;
-    const profilo& p = f.profilo_linea;
+    const auto& p = f.profilo_linea;
     ASSERT_EQ(p.ultimo_metro(), 8000);
     EXPECT_EQ(p.tipo(0, 0), tipo_elemento::intero16);
     EXPECT_EQ(p.tipo(1, 1), tipo_elemento::intero16);
@@ -386,7 +386,7 @@ TEST_F(LetturaLinea, SoloLfComeCrLf) {
     ASSERT_EQ(f.codice_errore, 0);
     EXPECT_TRUE(f.celle == crlf.celle);
     EXPECT_TRUE(f.tabella_sim == crlf.tabella_sim);
-    EXPECT_TRUE(f.profilo_linea.valori() == crlf.profilo_linea.valori());
+    EXPECT_TRUE(f.profilo_linea == crlf.profilo_linea);
 }
 
 }  // namespace
