@@ -61,6 +61,7 @@ void scrivi_profilo(file_atomico& file, const profilo& p) {
     std::string uscita;
     uscita.reserve(fetta * 10);
     scrittore_le s(uscita);
+    // profilo::crea sizes both vectors alike and nothing else resizes them.
     for (std::size_t i = 0; i < tipi.size(); ++i) {
         s.elemento(tipi[i], valori[i]);
         if (uscita.size() >= fetta * 9) {
