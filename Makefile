@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure build run test bench clean
+.PHONY: all configure build run test bench test-sanitize fuzz fuzz-smoke soak clean
 
 all: build
 
@@ -24,6 +24,31 @@ bench: build
 		{ echo "compila_bench not built: install libbenchmark-dev"; exit 1; }
 	./$(BUILD)/bench/compila_bench --benchmark_color=false
 	BUILD=$(BUILD) bench/peak_memory.sh
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang.
+test-sanitize:
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# The libFuzzer target, with both sanitizers.
+fuzz:
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz
+
+# One minute on the seed corpus; new inputs go to build-fuzz/corpus, never into fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS = -max_len=4096 -timeout=20 -dict=fuzz/keywords.dict -print_final_stats=1
+fuzz-smoke: fuzz
+	mkdir -p build-fuzz/corpus build-fuzz/findings
+	./build-fuzz/fuzz/compila_fuzz $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
+		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus fuzz/corpus
+
+# 10,000 mutations of the embedded pair through the real binary (not run by CI).
+soak: build
+	python3 fuzz/soak.py ./$(BUILD)/compila_scenario
 
 clean:
 	rm -rf $(BUILD) build-*

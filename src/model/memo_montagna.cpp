@@ -9,7 +9,9 @@ void Form1::memo_montagna(std::int32_t& inizio, std::int32_t& fine, std::int32_t
         con_marcatori = true;
     }
     // The slots hold sections 1..80; the line reader rejects an 81st before calling.
-    if (numero_montagne + 1 >= static_cast<std::int32_t>(montagne_inizio.size())) {
+    // This guard is what keeps slot in 1..80 and slot - 1 in 0..79 below.
+    if (numero_montagne < 0 ||
+        numero_montagne + 1 >= static_cast<std::int32_t>(montagne_inizio.size())) {
         throw guasto("più di 80 sezioni di montagna");
     }
     ++numero_montagne;

@@ -49,7 +49,7 @@ scelta ordina_per_inizio(const terna& tre, const terna& due, const terna& uno) {
 
 void Form1::progressive_ordina() {
     auto leggi = [this](int r) {
-        const riga_sim& x = tabella_sim[static_cast<std::size_t>(r)];
+        const riga_sim& x = riga(r);
         return terna{x.inizio, x.fine, x.posizione};
     };
     const terna tre = leggi(81), due = leggi(82), uno = leggi(83);
@@ -59,7 +59,7 @@ void Form1::progressive_ordina() {
     const scelta nuove =
         somma == 0 ? ordina_senza_inizio(tre, due, uno) : ordina_per_inizio(tre, due, uno);
     for (int r = 0; r < 3; ++r) {
-        riga_sim& x = tabella_sim[static_cast<std::size_t>(81 + r)];
+        riga_sim& x = riga(81 + r);
         const terna& t = nuove[static_cast<std::size_t>(r)];
         x.inizio = t.inizio;
         x.fine = t.posizione == 1

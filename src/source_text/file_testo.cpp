@@ -23,13 +23,19 @@ bool file_ordinario(const std::string& percorso) {
 }
 
 std::string leggi_file(const std::string& percorso) {
-    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that opening a FIFO with no writer cannot hang the run.
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) fallisci("impossibile aprire", percorso, errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int codice = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0) {
+        const int codice = errno;
         ::close(fd);
-        fallisci("impossibile leggere", percorso, codice == 0 ? EINVAL : codice);
+        fallisci("impossibile leggere", percorso, codice);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(info.st_mode)) fallisci("impossibile leggere", percorso, EISDIR);
+        throw guasto("impossibile leggere " + percorso + ": non è un file ordinario");
     }
     std::string contenuto;
     contenuto.resize(static_cast<std::size_t>(info.st_size));
