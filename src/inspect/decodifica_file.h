@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/cella.h"
-#include "model/profilo.h"
+#include "inspect/profilo.h"
 #include "model/riga_sim.h"
 
 // The three compiled files, told apart by how their names end.

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "inspect/elementi_linea.h"
-#include "model/profilo.h"
+#include "inspect/profilo.h"
 
 // The whole drawing as a self-contained SVG document: title, legend, the plan view when
 // there is a profile (`p` may be null), and the strip chart.

@@ -2,7 +2,7 @@
 
 #include "inspect/elementi_linea.h"
 #include "inspect/svg_base.h"
-#include "model/profilo.h"
+#include "inspect/profilo.h"
 
 // The line seen from above, from the profile's two plane coordinates, with equal scales on
 // both axes, fitted into `larghezza` and at most `altezza_massima`, with a scale bar.

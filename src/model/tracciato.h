@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/profilo.h"
+#include "model/tipo_elemento.h"
 
 // A point of the line's plan: the two columns of one profile metre.
 struct punto_profilo {

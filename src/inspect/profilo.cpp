@@ -1,4 +1,4 @@
-#include "model/profilo.h"
+#include "inspect/profilo.h"
 
 #include <string>
 

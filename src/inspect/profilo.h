@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-// Type of one profile element, as the simulator reads its tag.
-enum class tipo_elemento : std::uint8_t { vuoto = 0, intero16 = 2, doppio = 5 };
+#include "model/tipo_elemento.h"
 
-// The per-metre plan of the line: two plane coordinates for every metre 0..ultimo_metro.
+// A profile file as read back: two plane coordinates for every metre 0..ultimo_metro,
+// each with the type its tag gives.
 // Stored column after column, the order in which the profile file holds it.
 class profilo {
   public:
