@@ -9,21 +9,7 @@
 #include "output/file_atomico.h"
 #include "scenario_lungo.h"
 
-cartella_bench::cartella_bench(const std::string& base) {
-    std::string modello = base + "/compila_bench.XXXXXX";
-    if (::mkdtemp(modello.data()) == nullptr) throw guasto("mkdtemp " + modello);
-    percorso_ = modello;
-}
-
-cartella_bench::~cartella_bench() {
-    std::error_code ignorato;
-    std::filesystem::remove_all(percorso_, ignorato);
-}
-
-std::string base_disco() {
-    const char* base = std::getenv("TMPDIR");
-    return base != nullptr && *base != '\0' ? base : "/tmp";
-}
+std::string base_disco() { return cartella_temporanea_di_sistema(); }
 
 std::string base_memoria() {
     struct stat info {};

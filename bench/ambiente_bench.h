@@ -4,21 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "driver/cartella_temporanea.h"
 #include "driver/compilazione.h"
 
 // A folder made for one benchmark and removed with everything in it.
-class cartella_bench {
-  public:
-    explicit cartella_bench(const std::string& base);
-    ~cartella_bench();
-    cartella_bench(const cartella_bench&) = delete;
-    cartella_bench& operator=(const cartella_bench&) = delete;
-
-    const std::string& percorso() const { return percorso_; }
-
-  private:
-    std::string percorso_;
-};
+using cartella_bench = cartella_temporanea;
 
 // Where "on disk" and "in memory" folders are made.
 std::string base_disco();

@@ -13,18 +13,6 @@ namespace fs = std::filesystem;
 
 namespace aiuto {
 
-cartella_temporanea::cartella_temporanea() {
-    std::string modello = (fs::temp_directory_path() / "compila_test_XXXXXX").string();
-    if (::mkdtemp(modello.data()) == nullptr) throw std::runtime_error("mkdtemp fallita");
-    percorso_ = modello;
-}
-
-cartella_temporanea::~cartella_temporanea() {
-    std::error_code ec;
-    fs::permissions(percorso_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(percorso_, ec);
-}
-
 void scrivi(const std::string& percorso, std::string_view contenuto) {
     std::ofstream out(percorso, std::ios::binary | std::ios::trunc);
     out.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));

@@ -4,24 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "driver/cartella_temporanea.h"
 #include "model/form1.h"
 
 namespace aiuto {
 
-// A fresh folder under the system temp folder, removed with everything in it on destruction.
-class cartella_temporanea {
-  public:
-    cartella_temporanea();
-    ~cartella_temporanea();
-    cartella_temporanea(const cartella_temporanea&) = delete;
-    cartella_temporanea& operator=(const cartella_temporanea&) = delete;
-
-    const std::string& percorso() const { return percorso_; }
-    std::string file(const std::string& nome) const { return percorso_ + "/" + nome; }
-
-  private:
-    std::string percorso_;
-};
+// A fresh folder under the system temp folder, removed with everything in it.
+using cartella_temporanea = ::cartella_temporanea;
 
 void scrivi(const std::string& percorso, std::string_view contenuto);
 std::string leggi(const std::string& percorso);
