@@ -9,7 +9,9 @@
 #include "output/file_atomico.h"
 #include "scenario_lungo.h"
 
-std::string base_disco() { return cartella_temporanea_di_sistema(); }
+std::string base_disco() {
+    return cartella_temporanea_di_sistema();
+}
 
 std::string base_memoria() {
     struct stat info {};

@@ -4,7 +4,7 @@
 
 // A private folder that is removed with everything in it when the object goes away.
 class cartella_temporanea {
-public:
+  public:
     // Made in `base`, or in $TMPDIR (else /tmp) when `base` is empty.
     explicit cartella_temporanea(const std::string& base = {});
     ~cartella_temporanea();
@@ -14,7 +14,7 @@ public:
     const std::string& percorso() const { return percorso_; }
     std::string file(const std::string& nome) const { return percorso_ + "/" + nome; }
 
-private:
+  private:
     std::string percorso_;
 };
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/cella.h"
 #include "inspect/profilo.h"
+#include "model/cella.h"
 #include "model/riga_sim.h"
 
 // The three compiled files, told apart by how their names end.

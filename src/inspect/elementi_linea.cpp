@@ -69,7 +69,8 @@ std::string etichetta(const cella& c, const tabella_sim_decodificata& tabella) {
     switch (c.tipo) {
         case tipo_cella::cartello_indicatore:
             if (c.valore_1 > 0 && c.valore_1 <= ultima_riga_cartelli) {
-                return compatta(testo_1252_a_utf8(tabella[static_cast<std::size_t>(c.valore_1)].nome));
+                return compatta(
+                    testo_1252_a_utf8(tabella[static_cast<std::size_t>(c.valore_1)].nome));
             }
             return {};
         case tipo_cella::avviso_rallentamento:

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "inspect/elementi_linea.h"
-#include "inspect/svg_base.h"
 #include "inspect/profilo.h"
+#include "inspect/svg_base.h"
 
 // The line seen from above, from the profile's two plane coordinates, with equal scales on
 // both axes, fitted into `larghezza` and at most `altezza_massima`, with a scale bar.
