@@ -151,6 +151,13 @@ TEST_F(LetturaTreno, StazioneOltreLeCelleNonScriveNulla) {
     EXPECT_EQ(f.tabella_sim[1].posizione, 7200);  // the row itself is stored as read
 }
 
+TEST_F(LetturaTreno, StazioneMoltoPrimaDellaPrecedenteNonAggiraIlControllo) {
+    // inizio - 350 would wrap round in 32 bits and let the station through.
+    leggi(treno_con(stazione(1000, 30, 200) + stazione(-2147483600, 30, 0)));
+    EXPECT_EQ(f.codice_errore, 22);
+    EXPECT_EQ(f.posizione_errore, -2147483600);
+}
+
 TEST_F(LetturaTreno, ValoriRegistratiUnoAllaVolta) {
     leggi(treno_con("orologio, 50, x\r\n"));
     EXPECT_EQ(f.codice_errore, 25);

@@ -219,6 +219,13 @@ TEST_F(Stores, MontagnaVicinaAllaPrecedentePrendeTipo3) {
     }
 }
 
+TEST_F(Stores, MontagnaLontanissimaDallaPrecedenteTieneIlSuoTipo) {
+    // The gap to a section ending at the lowest 32-bit value must not wrap into "close".
+    montagna(0, INT32_MIN, 2);
+    montagna(1000, 2000, 2);
+    EXPECT_EQ(f.celle[20].montagna, 2);
+}
+
 TEST_F(Stores, MontagnaRovesciataEOttantunesima) {
     const auto prima = f.celle;
     for (int n = 0; n < 80; ++n) montagna(2000, 1000, 1);
@@ -259,6 +266,9 @@ TEST_F(Stores, IndicatoreErrori) {
     f.codice_errore = 0;
     EXPECT_THROW(indicatore(1500, 1700, 0), guasto);
     EXPECT_EQ(f.celle[31].valore_1, 0);
+    // A product that would wrap round to a small value in 32 bits is a fault too.
+    EXPECT_THROW(indicatore(1600, 214748365, 0), guasto);
+    EXPECT_EQ(f.celle[33].valore_1, 0);
 }
 
 }  // namespace
