@@ -74,27 +74,28 @@ bool nel_campo(std::int64_t numero, const opzioni_dump& o) {
     return numero >= o.da && numero <= o.a;
 }
 
-std::vector<record_numerato> record_tabella(const tabella_sim_decodificata& t,
-                                            const opzioni_dump& o) {
+// The records of a table or of the cells that the options select; empty ones only on --all.
+template <typename Record, typename Campi>
+std::vector<record_numerato> scegli_record(const Record& record, const opzioni_dump& o,
+                                           Campi campi) {
+    using Elemento = typename Record::value_type;
     std::vector<record_numerato> scelti;
-    for (std::size_t i = 0; i < t.size(); ++i) {
+    for (std::size_t i = 0; i < record.size(); ++i) {
         const auto n = static_cast<std::int64_t>(i);
-        if (nel_campo(n, o) && (o.tutti || !(t[i] == riga_sim{}))) {
-            scelti.push_back({n, campi_riga(t[i])});
+        if (nel_campo(n, o) && (o.tutti || !(record[i] == Elemento{}))) {
+            scelti.push_back({n, campi(record[i])});
         }
     }
     return scelti;
 }
 
+std::vector<record_numerato> record_tabella(const tabella_sim_decodificata& t,
+                                            const opzioni_dump& o) {
+    return scegli_record(t, o, campi_riga);
+}
+
 std::vector<record_numerato> record_celle(const std::vector<cella>& celle, const opzioni_dump& o) {
-    std::vector<record_numerato> scelti;
-    for (std::size_t i = 0; i < celle.size(); ++i) {
-        const auto n = static_cast<std::int64_t>(i);
-        if (nel_campo(n, o) && (o.tutti || !(celle[i] == cella{}))) {
-            scelti.push_back({n, campi_cella(celle[i])});
-        }
-    }
-    return scelti;
+    return scegli_record(celle, o, campi_cella);
 }
 
 std::vector<record_numerato> record_profilo(const profilo& p, const opzioni_dump& o) {
