@@ -1,6 +1,7 @@
 // First half of memorizza_dati: the line file.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/form1.h"
@@ -24,16 +25,9 @@ void chiudi_e_cancella(Form1& f, stato_lettura& st) {
 }
 
 // Ends the reading with a finding: the file is closed and deleted.
-bool termina(Form1& f, stato_lettura& st, std::int32_t codice, punto_campo punto) {
-    segnala(f, codice, *st.file, punto);
-    chiudi_e_cancella(f, st);
-    return false;
-}
-
-bool termina(Form1& f, stato_lettura& st, std::int32_t codice, std::int32_t posizione,
-             punto_campo punto) {
-    segnala(f, codice, posizione, *st.file, punto);
-    chiudi_e_cancella(f, st);
+bool termina(Form1& f, stato_lettura& st, std::int32_t codice, punto_campo punto,
+             std::optional<std::int32_t> posizione = std::nullopt) {
+    chiudi_con_errore(f, st, f.percorso_file_linea(), codice, punto, posizione);
     return false;
 }
 
@@ -205,7 +199,7 @@ esito_riga riga_montagna(Form1& f, stato_lettura& st) {
     const std::int32_t posizione = inizio;
     f.memo_montagna(inizio, fine, tipo);
     if (f.codice_errore > 0) {
-        termina(f, st, f.codice_errore, posizione, punto);
+        termina(f, st, f.codice_errore, punto, posizione);
         return esito_riga::esci;
     }
     return esito_riga::continua;
@@ -223,7 +217,7 @@ esito_riga riga_indicatori(Form1& f, stato_lettura& st) {
     }
     f.memo_indicatori_v_max(posizione, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
     if (f.codice_errore > 0) {
-        termina(f, st, f.codice_errore, posizione, punto);
+        termina(f, st, f.codice_errore, punto, posizione);
         return esito_riga::esci;
     }
     return esito_riga::continua;
@@ -245,7 +239,7 @@ esito_riga riga_cartello(Form1& f, stato_lettura& st) {
     }
     cella& c = f.cella_in(i);
     if (!cella_libera(c)) {
-        termina(f, st, 6, p, punto);
+        termina(f, st, 6, punto, p);
         return esito_riga::esci;
     }
     c.tipo = tipo_cella::cartello_indicatore;

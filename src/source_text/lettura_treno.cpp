@@ -1,5 +1,6 @@
 // Second half of memorizza_dati: the train run file.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/form1.h"
@@ -16,25 +17,17 @@ using punto_campo = lettore_campi::punto_campo;
 constexpr std::int32_t margine_treno = 100;
 constexpr std::int32_t margine_stazione = 800;
 
-esito_riga termina(Form1& f, stato_lettura& st, std::int32_t codice, punto_campo punto) {
-    segnala(f, codice, *st.file, punto);
-    st.file.reset();
-    cancella_file(f.percorso_file_treno());
-    return esito_riga::esci;
-}
-
-esito_riga termina(Form1& f, stato_lettura& st, std::int32_t codice, std::int32_t posizione,
-                   punto_campo punto) {
-    segnala(f, codice, posizione, *st.file, punto);
-    st.file.reset();
-    cancella_file(f.percorso_file_treno());
+// Ends the reading with a finding: the file is closed and deleted.
+esito_riga termina(Form1& f, stato_lettura& st, std::int32_t codice, punto_campo punto,
+                   std::optional<std::int32_t> posizione = std::nullopt) {
+    chiudi_con_errore(f, st, f.percorso_file_treno(), codice, punto, posizione);
     return esito_riga::esci;
 }
 
 // A store may have failed, or an earlier finding still stands: either ends the reading.
 esito_riga dopo_memo(Form1& f, stato_lettura& st, std::int32_t posizione, punto_campo punto) {
     if (f.codice_errore <= 0) return esito_riga::continua;
-    return termina(f, st, f.codice_errore, posizione, punto);
+    return termina(f, st, f.codice_errore, punto, posizione);
 }
 
 std::uint8_t velocita_cella(std::int32_t velocita) {
@@ -140,7 +133,7 @@ esito_riga riga_abbattimento(Form1& f, stato_lettura& st) {
         return esito_riga::fine_lettura;
     }
     cella& c = f.cella_in(n);
-    if (!cella_libera(c)) return termina(f, st, 7, p, punto);
+    if (!cella_libera(c)) return termina(f, st, 7, punto, p);
     if (w > 0) {
         c.tipo = tipo_cella::abbattimento;
         c.valore_1 = basso16(w);
@@ -200,10 +193,10 @@ esito_riga riga_stazione(Form1& f, stato_lettura& st) {
     const punto_campo punto = file.punto();
     const std::int32_t posizione = r.posizione;
     if (fuori_portata(f, posizione, margine_stazione, file, punto)) return esito_riga::fine_lettura;
-    if (posizione % 50 != 0) return termina(f, st, 8, posizione, punto);
+    if (posizione % 50 != 0) return termina(f, st, 8, punto, posizione);
     r.tipo = file.leggi_byte();
     const std::int32_t lunghezza = file.leggi_intero32();
-    if (lunghezza % 100 != 0) return termina(f, st, 9, posizione, file.punto());
+    if (lunghezza % 100 != 0) return termina(f, st, 9, file.punto(), posizione);
     leggi_dati_stazione(file, r);
     zona_di_fermata(r, lunghezza);
     if (lunghezza < 600) r.dato_5 = 0;
@@ -232,7 +225,7 @@ esito_riga riga_stazione(Form1& f, stato_lettura& st) {
         c.valore_1 = basso16(numero);
     }
     if (numero > 1 && static_cast<std::int64_t>(r.inizio) - 350 < f.riga(numero - 1).fine) {
-        return termina(f, st, 22, posizione, punto);
+        return termina(f, st, 22, punto, posizione);
     }
     st.contatore_stazioni = numero + 1;
     if (st.contatore_stazioni >= st.riga_cartello) return termina(f, st, 10, punto);

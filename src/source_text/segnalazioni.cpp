@@ -1,5 +1,7 @@
 #include "source_text/segnalazioni.h"
 
+#include "source_text/file_testo.h"
+
 void segnala(Form1& f, std::int32_t codice, const lettore_campi& file,
              lettore_campi::punto_campo punto) {
     f.codice_errore = codice;
@@ -27,4 +29,16 @@ bool cella_fuori(Form1& f, std::int64_t cella, std::int32_t x, const lettore_cam
     if (cella >= 0 && cella <= f.numero_celle) return false;
     segnala(f, 15, x, file, punto);
     return true;
+}
+
+void chiudi_con_errore(Form1& f, stato_lettura& st, const std::string& percorso,
+                       std::int32_t codice, lettore_campi::punto_campo punto,
+                       std::optional<std::int32_t> posizione) {
+    if (posizione) {
+        segnala(f, codice, *posizione, *st.file, punto);
+    } else {
+        segnala(f, codice, *st.file, punto);
+    }
+    st.file.reset();
+    cancella_file(percorso);
 }
