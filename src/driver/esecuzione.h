@@ -5,6 +5,7 @@
 
 #include "driver/diagnostica.h"
 #include "model/form1.h"
+#include "model/guasto.h"
 
 // How a run ended, as the exit status and the JSON report tell it.
 enum class esito_esecuzione { ok, finding, errore, fault };
@@ -25,8 +26,6 @@ rapporto_esecuzione classifica_fine(const Form1& f, const nomi_sorgenti& nomi);
 rapporto_esecuzione rapporto_errore_fatale(const std::string& testo);
 rapporto_esecuzione rapporto_guasto(const std::string& cosa);
 rapporto_esecuzione rapporto_modello_assente(const Form1& f, const nomi_sorgenti& nomi);
-
-#include "model/guasto.h"
 
 template <typename Azione>
 rapporto_esecuzione esegui(Form1& f, const nomi_sorgenti& nomi, Azione&& azione) {
