@@ -1,7 +1,7 @@
 #include "output/formato_binario.h"
 
 #include "model/guasto.h"
-#include "output/file_atomico.h"
+#include "output/flusso_uscita.h"
 #include "output/scrittore_le.h"
 
 void codifica_cella(std::string& uscita, const cella& c) {
@@ -41,7 +41,7 @@ void codifica_riga(std::string& uscita, const riga_sim& r) {
     s.i32(r.orario);
 }
 
-void scrivi_celle(file_atomico& file, const std::vector<cella>& celle) {
+void scrivi_celle(flusso_uscita& file, const std::vector<cella>& celle) {
     constexpr std::size_t celle_per_blocco = 4096;
     std::string blocco;
     blocco.reserve(celle_per_blocco * byte_cella);

@@ -8,7 +8,7 @@
 #include "model/riga_sim.h"
 #include "model/tracciato.h"
 
-class file_atomico;
+class flusso_uscita;
 
 inline constexpr std::size_t byte_cella = 15;
 inline constexpr std::size_t byte_riga_vuota = 34;
@@ -19,5 +19,5 @@ void codifica_riga(std::string& uscita, const riga_sim& r);
 std::string codifica_tabella(const std::array<riga_sim, righe_tabella_sim>& tabella);
 // The cells and the profile are large: they are encoded and written a block at a time, so
 // that no copy of the whole file is ever held in memory.
-void scrivi_celle(file_atomico& file, const std::vector<cella>& celle);
-void scrivi_profilo(file_atomico& file, const tracciato& p);
+void scrivi_celle(flusso_uscita& file, const std::vector<cella>& celle);
+void scrivi_profilo(flusso_uscita& file, const tracciato& p);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "output/file_atomico.h"
+#include "output/flusso_uscita.h"
 #include "output/formato_binario.h"
 
 namespace {
@@ -54,7 +54,7 @@ std::size_t dimensione_blocco(std::uint64_t byte_colonna) {
 // One column on its way to the file, a block at a time.
 class colonna_in_uscita {
   public:
-    colonna_in_uscita(file_atomico& file, std::uint64_t inizio, std::size_t dimensione)
+    colonna_in_uscita(flusso_uscita& file, std::uint64_t inizio, std::size_t dimensione)
         : file_(file),
           posizione_(inizio),
           dimensione_(dimensione),
@@ -81,7 +81,7 @@ class colonna_in_uscita {
     }
 
   private:
-    file_atomico& file_;
+    flusso_uscita& file_;
     std::uint64_t posizione_;
     std::size_t dimensione_;
     std::size_t pieno_ = 0;
@@ -90,7 +90,7 @@ class colonna_in_uscita {
 
 }  // namespace
 
-void scrivi_profilo(file_atomico& file, const tracciato& p) {
+void scrivi_profilo(flusso_uscita& file, const tracciato& p) {
     const std::uint64_t colonna = byte_colonna(p);
     colonna_in_uscita colonna_0(file, 0, dimensione_blocco(colonna));
     colonna_in_uscita colonna_1(file, colonna, dimensione_blocco(colonna));
