@@ -724,8 +724,8 @@ std::string memorizzato_rallentamento(std::size_t indice, const valore_di& valor
         case 4:
             if (v == 0) return "no marks before the warning board";
             if (x && *x <= 1500) return "no warning board, so no marks";
-            return x ? "marks in cells " + std::to_string(indice_di(*x - 1200) - 3) + " to " +
-                           std::to_string(indice_di(*x - 1200))
+            return x ? "tipo 5 numbered 1 to 4 in cells " + std::to_string(indice_di(*x - 1200)) +
+                           " down to " + std::to_string(indice_di(*x - 1200) - 3)
                      : "";
         default:
             return v == basso16(v) ? "" : std::to_string(basso16(v)) + " (low 16 bits)";
@@ -755,9 +755,14 @@ std::string zona_di_fermata(const valore_di& valore) {
     const auto [inizio, fine] = zona(*p, *t, *l, *d6);
     std::string testo =
         "stop zone " + std::to_string(inizio) + " to " + std::to_string(fine) + " m";
-    if (*t < 25) {
-        testo += ", stop mark in " +
-                 testo_cella(static_cast<std::int64_t>(arrotonda(fine / 50.0 - 1.0)));
+    if (*t >= 25) return testo + ", no cell marks";
+    const double fermata = static_cast<double>(fine) / 50.0 - 1.0;
+    testo += ", stop mark in " + testo_cella(static_cast<std::int64_t>(arrotonda(fermata)));
+    if (*t != 5 && *t != 6 && fermata - 1.0 > 1.0) {
+        const double ultima = fermata - 4.0 > 1.0 ? fermata - 4.0 : 2.0;
+        testo += ", approach marks in cells " +
+                 std::to_string(static_cast<std::int64_t>(arrotonda(fermata - 1.0))) + " to " +
+                 std::to_string(static_cast<std::int64_t>(arrotonda(ultima)));
     }
     return testo;
 }
@@ -769,7 +774,7 @@ std::string memorizzato_stazione(std::size_t indice, const valore_di& valore) {
     if (indice <= 2 || indice == 5) return zona_di_fermata(valore);
     if (indice == 4) {
         const auto l = valore(2);
-        return l && *l < 600 ? "0 (cleared: the length is below 600 m)" : "";
+        return v != 0 && l && *l < 600 ? "0 (cleared: the length is below 600 m)" : "";
     }
     if (indice >= 13 && indice <= 15) {
         const auto ore = valore(13), minuti = valore(14), secondi = valore(15);

@@ -2,8 +2,12 @@
 #include "source_text/guida_campi.h"
 
 #include <limits>
+#include <set>
 #include <span>
 #include <string_view>
+#include <vector>
+
+#include "source_text/lettore_campi.h"
 
 namespace {
 
@@ -62,11 +66,49 @@ std::string esempio(std::string_view riga) {
     return "```\n" + std::string(riga) + "\n```\n";
 }
 
+// The example's numbers in line order, read as the readers read them.
+std::vector<std::int64_t> numeri_esempio(const descrizione_parola_chiave& parola) {
+    lettore_campi lettore{std::string(parola.esempio), parola.file};
+    lettore.leggi_testo();
+    std::vector<std::int64_t> numeri;
+    for (const descrizione_valore& v : parola.valori) {
+        switch (v.larghezza) {
+            case larghezza_valore::byte:
+                numeri.push_back(lettore.leggi_byte());
+                break;
+            case larghezza_valore::intero16:
+                numeri.push_back(lettore.leggi_intero16());
+                break;
+            case larghezza_valore::intero32:
+                numeri.push_back(lettore.leggi_intero32());
+                break;
+            case larghezza_valore::testo:
+                return numeri;
+        }
+    }
+    return numeri;
+}
+
+// What the compiler stores for the example, value by value; values that act together
+// (a timetable, a stop zone) are told once.
+std::string risultato_esempio(const descrizione_parola_chiave& parola) {
+    const std::vector<std::int64_t> numeri = numeri_esempio(parola);
+    std::string elenco;
+    std::set<std::string> detti;
+    for (std::size_t i = 0; i < numeri.size(); ++i) {
+        const std::string memorizzato = valore_memorizzato(parola, i, numeri);
+        if (memorizzato.empty() || !detti.insert(memorizzato).second) continue;
+        elenco += "- `" + std::string(parola.valori[i].nome) + "` " + numero(numeri[i]) + ": " +
+                  memorizzato + "\n";
+    }
+    return elenco.empty() ? "" : "\nWhat the compiler makes of it:\n\n" + elenco;
+}
+
 std::string scheda(const descrizione_parola_chiave& parola, std::string_view livello) {
     return std::string(livello) + " `" + std::string(parola.parola) + "`\n\n" + forma_riga(parola) +
            " (section `" + std::string(parola.sezione) + "`)\n\n" +
            std::string(parola.descrizione) + "\n\n" + tabella_valori(parola.valori) +
-           "\nExample:\n\n" + esempio(parola.esempio);
+           "\nExample:\n\n" + esempio(parola.esempio) + risultato_esempio(parola);
 }
 
 // Keywords that share one table of values: the first sentence of each description tells
@@ -85,7 +127,7 @@ std::string scheda_gruppo(std::span<const descrizione_parola_chiave> gruppo) {
     }
     t += "\n" + tabella_valori(gruppo.front().valori) + "\nExamples:\n\n```\n";
     for (const descrizione_parola_chiave& p : gruppo) t += std::string(p.esempio) + "\n";
-    return t + "```\n";
+    return t + "```\n" + risultato_esempio(gruppo.front());
 }
 
 }  // namespace
