@@ -185,7 +185,8 @@ constexpr spiegazione_errore errori[] = {
      "stazione, 0, 2, 400, 0, 0, 0, 1, 1, 0, 4, 1, 1, 1, 7, 30, 0, ALFA", true},
     {25, "a field could not be read",
      "The compiler asked for a value and found none it could use: a number that is not a "
-     "plain decimal integer (a fraction such as `400,5` or `400.5`, letters), a number too "
+     "plain decimal integer (a fraction such as `400.5`, letters; a decimal comma, `400,5`, makes "
+     "two values), a number too "
      "large for its width (a byte holds 0 to 255, a 16-bit value −32768 to 32767), a value "
      "missing at the end of the file, a speed above 1277 km/h, a gradient outside −100 to "
      "155 ‰. The message names what was found and the caret points at the field. Here the "
@@ -244,13 +245,45 @@ std::string rientrato(std::string_view righe) {
     }
 }
 
+// Characters of a UTF-8 text, for the width of a terminal line.
+std::size_t caratteri(std::string_view testo) {
+    std::size_t n = 0;
+    for (const char c : testo) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+// A paragraph broken into lines of at most 80 characters, at blanks.
+std::string a_capo(std::string_view paragrafo) {
+    constexpr std::size_t larghezza = 80;
+    std::string testo;
+    std::size_t riga = 0;
+    std::size_t inizio = 0;
+    while (inizio < paragrafo.size()) {
+        std::size_t fine = paragrafo.find(' ', inizio);
+        if (fine == std::string_view::npos) fine = paragrafo.size();
+        const std::string_view parola = paragrafo.substr(inizio, fine - inizio);
+        if (riga > 0 && riga + 1 + caratteri(parola) > larghezza) {
+            testo += "\n";
+            riga = 0;
+        } else if (riga > 0) {
+            testo += " ";
+            ++riga;
+        }
+        testo += parola;
+        riga += caratteri(parola);
+        inizio = fine + 1;
+    }
+    return testo + "\n";
+}
+
 std::string testo_errore(const spiegazione_errore& e) {
     const std::string file = e.file == sorgente::file_linea ? "line file" : "train run file";
-    return "Error " + std::to_string(e.numero) + ": " + std::string(e.titolo) + "\n\n" +
-           std::string(e.testo) + "\n\nErroneous example (" + file + "):\n\n" +
-           rientrato(e.sbagliato) + "\nCorrected:\n\n" + rientrato(e.corretto) +
-           "\nEvery keyword and value is described in docs/scenario-format.md, and "
-           "`compila_scenario spiega KEYWORD` prints one of them.\n";
+    return a_capo("Error " + std::to_string(e.numero) + ": " + std::string(e.titolo)) + "\n" +
+           a_capo(e.testo) + "\nErroneous example (" + file + "):\n\n" + rientrato(e.sbagliato) +
+           "\nCorrected:\n\n" + rientrato(e.corretto) + "\n" +
+           a_capo(
+               "Every keyword and value is described in docs/scenario-format.md, and "
+               "`compila_scenario spiega KEYWORD` prints one of them.");
 }
 
 std::optional<std::int32_t> come_numero(std::string_view testo) {
