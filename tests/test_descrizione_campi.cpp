@@ -12,6 +12,7 @@
 #include "source_text/descrizione_campi.h"
 #include "source_text/guida_campi.h"
 #include "source_text/lettore_campi.h"
+#include "source_text/scenario_incorporato.h"
 
 namespace {
 
@@ -127,15 +128,14 @@ struct scenario_riga {
     std::int32_t riga;  // the line's number in its file
 };
 
-scenario_riga scenario_con(sorgente file, const descrizione_parola_chiave& p,
-                           std::string_view riga) {
+scenario_riga scenario_con(sorgente file, bool sezione_generale, std::string_view riga) {
     const std::string r = std::string(riga) + "\r\n";
     scenario_riga s{"[generale]\r\nlunghezza percorso, 12000\r\n", "[generale]\r\n", 0};
     if (file == sorgente::file_treno) {
         s.treno += r + "numero vetture, " + std::to_string(sonda_vetture) + "\r\n";
         s.riga = 2;
         s.linea += "[curve]\r\n";
-    } else if (generale(p)) {
+    } else if (sezione_generale) {
         s.linea += r + "sfondo due, " + std::to_string(sonda_sfondo) + "\r\n[curve]\r\n";
         s.riga = 3;
     } else {
@@ -163,9 +163,12 @@ bool sonda_letta(const Form1& f, sorgente file, const descrizione_parola_chiave&
 class LetturaRiga : public testing::Test {
   protected:
     void leggi(sorgente file, const descrizione_parola_chiave& p, std::string_view riga) {
+        leggi(file, generale(p), riga);
+    }
+    void leggi(sorgente file, bool sezione_generale, std::string_view riga) {
         f = Form1{};
         aiuto::prepara(f, cartella.percorso());
-        const scenario_riga s = scenario_con(file, p, riga);
+        const scenario_riga s = scenario_con(file, sezione_generale, riga);
         riga_esempio = s.riga;
         aiuto::leggi_sorgenti(f, s.linea, s.treno);
     }
@@ -291,6 +294,61 @@ TEST_F(LetturaRiga, KeywordLookupNamesWhatTheReadersActOn) {
             }
         }
     }
+}
+
+struct primo_campo {
+    sorgente file;
+    bool sezione_generale;
+    std::string campo;
+};
+
+// The first field of every line after "[generale]", and whether it stands in the line file's
+// general section.
+void aggiungi_primi_campi(std::vector<primo_campo>& campi, sorgente file,
+                          const std::vector<std::string>& righe) {
+    bool dopo_generale = false;
+    bool generale = file == sorgente::file_linea;
+    for (const std::string& riga : righe) {
+        std::string campo = riga.substr(0, riga.find(','));
+        while (!campo.empty() && campo.back() == ' ') campo.pop_back();
+        if (!dopo_generale) {
+            dopo_generale = campo == "[generale]";
+            continue;
+        }
+        if (campo.starts_with("[")) generale = false;
+        campi.push_back({file, generale, campo});
+    }
+}
+
+std::vector<std::string> righe_blocco(const std::string& guida, const std::string& nome) {
+    const std::string apertura = "```text file=" + nome + "\n";
+    const std::size_t inizio = guida.find(apertura) + apertura.size();
+    const std::string blocco = guida.substr(inizio, guida.find("```", inizio) - inizio);
+    std::vector<std::string> righe;
+    for (std::size_t a = 0, b; (b = blocco.find('\n', a)) != std::string::npos; a = b + 1) {
+        righe.push_back(blocco.substr(a, b - a));
+    }
+    return righe;
+}
+
+// Every keyword of the embedded scenario and of the guide's example pair has its entry: a
+// reader acts on a line's first field exactly when the description names it.
+TEST_F(LetturaRiga, EveryKeywordOfRealScenariosHasAnEntry) {
+    const std::string guida = aiuto::leggi(percorso_guida);
+    std::vector<primo_campo> campi;
+    aggiungi_primi_campi(campi, sorgente::file_linea, righe_file_linea());
+    aggiungi_primi_campi(campi, sorgente::file_treno, righe_file_treno());
+    aggiungi_primi_campi(campi, sorgente::file_linea, righe_blocco(guida, "Esempio_linea.txt"));
+    aggiungi_primi_campi(campi, sorgente::file_treno, righe_blocco(guida, "Esempio_1-.txt"));
+    std::size_t parole = 0;
+    for (const primo_campo& c : campi) {
+        SCOPED_TRACE(c.campo);
+        leggi(c.file, c.sezione_generale, c.campo + ", x, 0");
+        const bool agisce = guasto_al_campo(c.campo.size() + 2);
+        EXPECT_EQ(parola_chiave_di(c.file, c.campo) != nullptr, agisce);
+        parole += agisce;
+    }
+    EXPECT_EQ(parole, 62u + 31u);  // the embedded pair, the guide's pair
 }
 
 TEST(DescrizioneCampi, KeywordLookupFollowsTheReadersTests) {
