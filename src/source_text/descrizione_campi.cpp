@@ -186,7 +186,7 @@ constexpr descrizione_valore valori_velocita[] = {
      "The speed limit holds from cell position / 50 (rounded, halves to even) up to the cell "
      "before the next `velocita` line's; cells before the first line get 0, and the last "
      "speed runs to the end of the model. A line whose cell is not past the cells already "
-     "filled is applied from where the filling has got to.",
+     "filled still writes one cell with the previous speed, and its own follows.",
      fuori_modello},
     {"velocita", intero32, "km/h", 0, 1277,
      "The speed limit, stored in each cell's `vel_limite` byte in steps of 5 km/h: speed / 5, "
@@ -197,7 +197,9 @@ constexpr descrizione_valore valori_velocita[] = {
 constexpr descrizione_valore valori_aderenza[] = {
     {"posizione", intero32, "m", 0, posizione_massima,
      "The adhesion holds from cell position / 50 (rounded, halves to even) up to the cell "
-     "before the next `aderenza` line's; cells before the first line get 0.",
+     "before the next `aderenza` line's; cells before the first line get 0, and the last "
+     "value runs to the end of the model. A line whose cell is not past the cells already "
+     "filled still writes one cell with the previous value.",
      fuori_modello},
     {"aderenza", intero32, "", 0, 255,
      "Adhesion value, in each cell's `aderenza` byte (the embedded scenario uses 100).",
