@@ -7,8 +7,10 @@
 
 #include "aiuto_test.h"
 #include "compilazione/spiegazioni.h"
-#include "driver/compilazione.h"
-#include "driver/messaggi_errore.h"
+#include "compilazione/compila_testi.h"
+#include "compilazione/messaggi_errore.h"
+#include "driver/esecuzione.h"
+#include "output/destinazione_memoria.h"
 #include "source_text/guida_campi.h"
 
 namespace {
@@ -47,18 +49,22 @@ class Spiegazioni : public testing::Test {
                                                                : successive;
             dove += std::string(riga) + "\r\n";
         }
-        const std::string linea = cartella.file("Prova_linea.txt");
-        const std::string corsa = cartella.file("Prova_1-.txt");
-        aiuto::scrivi(linea, "[generale]\r\nlunghezza percorso, 12000\r\n" + generale +
-                                 "[curve]\r\n" + successive + "[fine]\r\n");
-        aiuto::scrivi(corsa, "[generale]\r\n" + treno + "[fine]\r\n");
-        Form1 f;
-        const auto r = compila(f, {linea, corsa, cartella.percorso(), "Prova", "1", false, true});
-        return {r.esito, f.codice_errore, r.messaggio};
+        const sorgenti_compilazione sorgenti{
+            {"Prova_linea.txt",
+             "[generale]\r\nlunghezza percorso, 12000\r\n" + generale + "[curve]\r\n" + successive +
+                 "[fine]\r\n",
+             {}},
+            {"Prova_1-.txt", "[generale]\r\n" + treno + "[fine]\r\n", {}}};
+        opzioni_compilazione opzioni;
+        opzioni.nome_linea = "Prova";
+        opzioni.numero_treno = "1";
+        destinazione_memoria uscita;
+        const esito_compilazione e = compila_testi(sorgenti, opzioni, uscita);
+        const rapporto_esecuzione r = rapporto_di(e, {"Prova_linea.txt", "Prova_1-.txt"});
+        return {r.esito, e.codice_errore, r.messaggio};
     }
-
-    aiuto::cartella_temporanea cartella;
 };
+
 
 TEST_F(Spiegazioni, EveryErrorNumberHasAnExplanation) {
     std::vector<std::int32_t> con_messaggio;
