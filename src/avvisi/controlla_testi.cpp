@@ -27,7 +27,9 @@ constexpr std::string_view prefisso_fermata = "la lettura del file si ferma qui"
 // Where a reading stopped: lines after `riga` were not read; 0 when none was.
 struct fermata {
     std::int32_t riga = 0;
-    std::int32_t errore = 0;
+    std::int32_t errore = 0;  // the error that stopped it; 0 for an earlier one still standing
+    std::int32_t riga_errore = 0;
+    sorgente file_errore = sorgente::nessuna;
 };
 
 // What a line would get from the readers, had they reached it.
@@ -52,13 +54,14 @@ struct fermate_lettura {
         for (const reperto& r : reperti) {
             if (r.livello == livello_reperto::nota && r.luogo.file == sorgente::file_treno &&
                 r.messaggio.starts_with(prefisso_fermata) && !treno) {
-                treno = fermata{r.luogo.riga, 0};
+                treno = fermata{r.luogo.riga, 0, r.luogo.riga, sorgente::file_treno};
             }
             if (!ferma_la_lettura(r)) continue;
-            const fermata qui{r.luogo.riga, r.numero};
+            const fermata qui{r.luogo.riga, r.numero, r.luogo.riga, r.luogo.file};
             if (r.luogo.file == sorgente::file_linea) {
                 if (!linea) linea = qui;
-                if (r.numero != errori::fuori_linea && !treno) treno = fermata{0, r.numero};
+                if (r.numero != errori::fuori_linea && !treno)
+                    treno = fermata{0, r.numero, r.luogo.riga, sorgente::file_linea};
             } else if (r.luogo.file == sorgente::file_treno && !treno) {
                 treno = qui;
             }
@@ -432,22 +435,21 @@ class controllo {
         int64_t& m = cursore_profilo_;
         if (inizio_curva_precedente_ && raggiunta(r) && a + 1 < m) {
             const bool indietro = a < *inizio_curva_precedente_;
-            std::string effetto =
+            const std::string effetto =
                 a + l < m
                     ? "non ha effetto: il tracciato è già calcolato fino al metro " +
                           std::to_string(m - 1)
                     : "piega il tracciato solo dal metro " + std::to_string(m) + " al metro " +
                           std::to_string(a + l) + " (" + std::to_string(a + l - m + 1) +
                           " m invece di " + std::to_string(l) + ")";
+            const std::string cosa =
+                indietro ? "viene dopo quella a " + std::to_string(*inizio_curva_precedente_) + " m"
+                         : "inizia prima della fine della precedente";
             avviso(indietro ? avvisi::ordine : avvisi::curve_sovrapposte, r, colonna,
-                   std::string(indietro
-                                   ? "la curva a " + std::to_string(a) + " m viene dopo quella a " +
-                                         std::to_string(*inizio_curva_precedente_) + " m"
-                                   : "la curva a " + std::to_string(a) +
-                                         " m inizia prima della fine della precedente") +
-                       " (riga " + std::to_string(riga_curva_precedente_) +
-                       "): le curve vanno in ordine di posizione, senza sovrapporsi; lo "
-                       "scenario compilato la " +
+                   "la curva a " + std::to_string(a) + " m " + cosa + " (riga " +
+                       std::to_string(riga_curva_precedente_) +
+                       "): le curve vanno in ordine di posizione, senza sovrapporsi; nello "
+                       "scenario compilato " +
                        effetto);
         }
         if (m <= a) m = a + 1;
@@ -620,7 +622,11 @@ class controllo {
             messaggio += ": le stazioni vanno in ordine di posizione crescente";
         }
         messaggio += ", ma si era fermata prima";
-        if (f && f->errore != 0) messaggio += ", all'errore " + std::to_string(f->errore);
+        if (f && f->errore != 0) {
+            messaggio += ", all'errore " + std::to_string(f->errore);
+            if (f->file_errore != file_) messaggio += " del " + nome_file(f->file_errore);
+            if (f->riga_errore > 0) messaggio += " alla riga " + std::to_string(f->riga_errore);
+        }
         avviso(avvisi::non_raggiunto, r, e.colonna, messaggio);
     }
 

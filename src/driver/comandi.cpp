@@ -6,19 +6,23 @@
 #include <vector>
 
 #include "driver/comando_compile.h"
+#include "driver/comando_spiega.h"
 #include "driver/esecuzione_incorporata.h"
+#include "driver/opzioni_avvisi.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
 
 namespace {
 
 constexpr const char* testo_aiuto =
-    "Uso: compila_scenario [--dir DIR] [--quiet] [--json]\n"
+    "Uso: compila_scenario [--dir DIR] [-Wno-AVVISO] [-w] [-Werror] [--quiet] [--json]\n"
     "     compila_scenario compile LINE_FILE RUN_FILE [-o DIR] [--line-name NOME]\n"
     "                      [--train NUMERO] [--no-profile] [--check] [--plan PIANO.svg]\n"
+    "                      [-Wno-AVVISO] [-w] [-Werror] [--encoding CODIFICA]\n"
     "                      [--quiet] [--json]\n"
     "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
+    "     compila_scenario spiega NUMERO|AVVISO|PAROLA\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"
     "treno 9402) nella cartella del programma, o in DIR.\n"
@@ -35,25 +39,35 @@ constexpr const char* testo_aiuto =
     "dump stampa un file compilato (.sim, .dat o _linea.dat) campo per campo;\n"
     "  --all mostra anche i record vuoti, --from/--to scelgono i record.\n"
     "plan disegna in SVG la pianta della linea e il grafico di velocità e pendenza.\n"
+    "spiega spiega per esteso un errore (numero), un avviso (nome, come -Wno-NOME lo\n"
+    "  prende) o una parola chiave; \"spiega avvisi\" elenca gli avvisi.\n"
     "\n"
     "Opzioni comuni:\n"
     "  --dir DIR   (senza comando) scrive i file in DIR invece che nella cartella del programma\n"
     "  --quiet     non mostra \"Attendere\" durante la compilazione\n"
-    "  --json      stampa su stdout, come ultima riga, il rapporto in JSON\n"
+    "  --json      stampa su stdout, come ultima riga, il rapporto in JSON (con gli avvisi)\n"
+    "  -Wno-AVVISO non segnala quel genere di avviso; -w nessun avviso\n"
+    "  -Werror     un avviso conta come un errore di validazione (stato 2, file scritti)\n"
+    "  --encoding  auto (predefinita), cp1252, utf-8 o utf-16: come leggere i file; auto\n"
+    "              converte UTF-8 e UTF-16 con BOM, il resto è Windows-1252 così com'è\n"
     "  --help      mostra questo aiuto\n"
     "  --version   mostra la versione\n"
     "\n"
     "Stato di uscita:\n"
-    "  0   compilato senza errori\n"
-    "  2   compilato con un errore di validazione (file scritti)\n"
-    "  1   errore o guasto (nessun file binario di questa esecuzione scritto)\n"
+    "  0   compilato senza errori (anche con avvisi)\n"
+    "  2   compilato con un errore di validazione, o un avviso con -Werror (file scritti)\n"
+    "  1   errore o guasto, o un carattere che Windows-1252 non ha (nessun file binario\n"
+    "      di questa esecuzione scritto)\n"
     "  64  uso errato\n";
 
 int incorporato(const std::vector<std::string_view>& argomenti) {
     opzioni_incorporato o;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         const std::string_view a = argomenti[i];
-        if (a == "--quiet") {
+        std::optional<std::string> errore;
+        if (leggi_opzione_avvisi(argomenti, i, o.avvisi, errore)) {
+            if (errore) return errore_uso(*errore);
+        } else if (a == "--quiet") {
             o.silenzioso = true;
         } else if (a == "--json") {
             o.json = true;
@@ -87,6 +101,7 @@ int esegui_comando(int argc, char** argv) {
         if (argomenti[0] == "compile") return esegui_compile(resto);
         if (argomenti[0] == "dump") return esegui_dump(resto);
         if (argomenti[0] == "plan") return esegui_plan(resto);
+        if (argomenti[0] == "spiega") return esegui_spiega(resto);
     }
     return incorporato(argomenti);
 }

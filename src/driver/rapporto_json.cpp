@@ -19,5 +19,17 @@ std::string rapporto_json(const esito_compilazione& e, const rapporto_esecuzione
     json["riga"] = con_luogo && p->luogo.riga > 0 ? nlohmann::ordered_json(p->luogo.riga) : nullptr;
     json["scritti"] = nlohmann::ordered_json::array();
     for (const std::string& nome : scritti) json["scritti"].push_back(come_utf8(nome));
+    json["avvisi"] = nlohmann::ordered_json::array();
+    for (const reperto& a : e.reperti) {
+        if (a.livello == livello_reperto::errore) continue;
+        nlohmann::ordered_json voce;
+        voce["nome"] = a.nome;
+        voce["livello"] = a.livello == livello_reperto::avviso ? "avviso" : "nota";
+        voce["file"] = come_utf8(nome_file(a, nomi));
+        voce["riga"] = a.luogo.riga;
+        voce["colonna"] = a.luogo.colonna;
+        voce["messaggio"] = a.messaggio;
+        json["avvisi"].push_back(std::move(voce));
+    }
     return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
