@@ -231,7 +231,7 @@ TEST_P(Avvisi, FoundAtItsPlaceAndTheBytesStayTheSame) {
     const compilazione_in_memoria senza = compila(k.testo_linea, k.testo_treno, false, false);
     const compilazione_in_memoria errori = compila(k.testo_linea, k.testo_treno, true, true);
     for (const compilazione_in_memoria* altra : {&senza, &errori}) {
-        EXPECT_EQ(altra->file, con.file);
+        EXPECT_TRUE(altra->file == con.file);
         EXPECT_EQ(altra->esito.codice_errore, con.esito.codice_errore);
         EXPECT_EQ(altra->esito.posizione_errore, con.esito.posizione_errore);
         EXPECT_EQ(altra->esito.file_prodotti, con.esito.file_prodotti);
