@@ -70,7 +70,7 @@ bool segnala_codifiche(ambiente_compilazione& a, const testo_decodificato& t, so
     if (t.estraneo) {
         const carattere_estraneo& e = *t.estraneo;
         registra_errore_sorgente(
-            a, luogo_sorgente{file, e.riga, e.colonna, {}},
+            a, luogo_sorgente{file, e.riga, e.colonna, e.riga_fino_a_lui},
             "il carattere " + testo_carattere(e.carattere) +
                 " non esiste in Windows-1252, la codifica dei file di scenario: sostituiscilo "
                 "(nulla è stato compilato)");

@@ -50,11 +50,13 @@ class convertitore {
             // A CR not followed by LF ended a line of its own.
             ++riga_;
             colonna_ = 1;
+            inizio_riga_ = testo_.size();
         }
         cr_ = false;
         const std::optional<unsigned char> b = byte_1252(c);
         if (!b) {
-            estraneo_ = carattere_estraneo{riga_, colonna_, c};
+            // The line up to it, the character shown as '?'.
+            estraneo_ = carattere_estraneo{riga_, colonna_, c, testo_.substr(inizio_riga_) + "?"};
             return false;
         }
         testo_ += static_cast<char>(*b);
@@ -62,6 +64,7 @@ class convertitore {
         if (c == '\n') {
             ++riga_;
             colonna_ = 1;
+            inizio_riga_ = testo_.size();
         } else if (c == '\r') {
             cr_ = true;
         } else {
@@ -89,6 +92,7 @@ class convertitore {
     std::optional<carattere_estraneo> estraneo_;
     std::int32_t riga_ = 1;
     std::int32_t colonna_ = 1;
+    std::size_t inizio_riga_ = 0;
     bool cr_ = false;
 };
 

@@ -18,6 +18,7 @@ struct carattere_estraneo {
     std::int32_t riga = 0;     // 1-based
     std::int32_t colonna = 0;  // 1-based, in characters
     char32_t carattere = 0;
+    std::string riga_fino_a_lui;  // Windows-1252, the character itself shown as '?'
 };
 
 // A source file as the readers take it: Windows-1252 bytes, one byte per character.
