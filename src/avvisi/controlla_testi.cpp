@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "avvisi/distanza_parole.h"
@@ -146,6 +146,7 @@ class controllo {
 
     void controlla_file(sorgente file) {
         file_ = file;
+        parole_note_.clear();
         const testo_sorgente& t = a_.testo(file);
         if (!t.byte) return;
         if (vuoto(*t.byte)) {
@@ -186,7 +187,7 @@ class controllo {
             return;
         }
         if (numerico(parola.testo)) return;
-        const descrizione_parola_chiave* p = parola_chiave_di(file_, parola.testo);
+        const descrizione_parola_chiave* p = parola_di(parola.testo);
         if (p == nullptr) {
             sconosciuta(r, parola);
             return;
@@ -202,7 +203,8 @@ class controllo {
             return;
         }
         if (p->parola.starts_with("curva") && a_.opzioni.flag_j == 0) return;
-        const valori_riga v = valori_di(r, p->valori);
+        valori_di(r, p->valori, valori_);
+        const valori_riga& v = valori_;
         conta_valori(i, *p, v);
         const bool completa = v.valori.size() == p->valori.size();
         std::optional<errore_previsto> e = illeggibile(*p, v);
@@ -271,11 +273,13 @@ class controllo {
         const riga_testo& r = righe_[i];
         const std::size_t voluti = p.valori.size();
         const std::size_t trovati = v.valori.size();
-        const std::string intro = tra_virgolette(p.parola) + " vuole " + std::to_string(voluti) +
-                                  (voluti == 1 ? " valore" : " valori") + ", questa riga ne ha ";
+        auto intro = [&] {
+            return tra_virgolette(p.parola) + " vuole " + std::to_string(voluti) +
+                   (voluti == 1 ? " valore" : " valori") + ", questa riga ne ha ";
+        };
         if (trovati < voluti) {
             const std::int32_t colonna = static_cast<std::int32_t>(r.testo.size()) + 1;
-            std::string messaggio = intro + std::to_string(trovati) + ": ";
+            std::string messaggio = intro() + std::to_string(trovati) + ": ";
             if (i + 1 < righe_.size()) {
                 messaggio += (voluti - trovati == 1 ? "il valore mancante viene preso"
                                                     : "i valori mancanti vengono presi") +
@@ -290,7 +294,7 @@ class controllo {
             }
         } else if (!v.in_piu.empty()) {
             std::string messaggio =
-                intro + std::to_string(trovati + v.in_piu.size()) + ": " +
+                intro() + std::to_string(trovati + v.in_piu.size()) + ": " +
                 tra_virgolette(v.in_piu.front().testo) +
                 (v.in_piu.size() == 1 ? " è letto" : " e i seguenti sono letti") +
                 " come parola chiave e ignorato";
@@ -331,23 +335,42 @@ class controllo {
         return numero_celle_ && x + margine > 50 * *numero_celle_;
     }
     bool cella_fuori(int64_t k) const { return numero_celle_ && (k < 0 || k > *numero_celle_); }
-    bool occupata(int64_t k) const { return occupate_.contains(k); }
+    bool occupata(int64_t k) const {
+        return k >= 0 && static_cast<std::size_t>(k) < occupate_.size() &&
+               occupate_[static_cast<std::size_t>(k)];
+    }
+    void occupa(int64_t k) {
+        if (k >= 0 && static_cast<std::size_t>(k) < occupate_.size()) {
+            occupate_[static_cast<std::size_t>(k)] = true;
+        }
+    }
 
     // The line's values as numbers, each read within its width.
-    static std::vector<int64_t> numeri_di(const valori_riga& v) {
-        std::vector<int64_t> n;
+    const std::vector<int64_t>& numeri_di(const valori_riga& v) {
+        numeri_.clear();
         for (const campo_letto& c : v.valori) {
             if (!c.numero) break;
-            n.push_back(*c.numero);
+            numeri_.push_back(*c.numero);
         }
-        return n;
+        return numeri_;
+    }
+
+    // The readers' keyword tests, once for each keyword field as written.
+    // A file holds few different keyword fields: a short list is quicker than a table.
+    const descrizione_parola_chiave* parola_di(std::string_view campo) {
+        for (const auto& [testo, parola] : parole_note_) {
+            if (testo == campo) return parola;
+        }
+        const descrizione_parola_chiave* parola = parola_chiave_di(file_, campo);
+        parole_note_.emplace_back(campo, parola);
+        return parola;
     }
 
     std::optional<errore_previsto> controlla_valori(const riga_testo& r,
                                                     const descrizione_parola_chiave& p,
                                                     const valori_riga& v,
                                                     const campo_letto& parola) {
-        const std::vector<int64_t> n = numeri_di(v);
+        const std::vector<int64_t>& n = numeri_di(v);
         auto colonna = [&](std::size_t i) { return v.valori[i].colonna; };
         const std::string_view k = p.parola;
         std::optional<errore_previsto> e;
@@ -355,6 +378,7 @@ class controllo {
             if (n[0] < 0 || n[0] > 1000000)
                 return errore_previsto{errori::lunghezza_percorso, colonna(0)};
             numero_celle_ = static_cast<int64_t>(arrotonda((n[0] + 7000) / 50.0));
+            occupate_.assign(static_cast<std::size_t>(*numero_celle_) + 1, false);
         } else if (k.starts_with("ripetizione")) {
             if (n[0] % 50 != 0) return errore_previsto{errori::inizio_ripetizione, colonna(0)};
             if (n[1] % 50 != 0) return errore_previsto{errori::fine_ripetizione, colonna(1)};
@@ -377,7 +401,7 @@ class controllo {
                 return errore_previsto{errori::fuori_linea, colonna(0)};
             }
         } else if (k == "indicatori_vmax") {
-            e = oggetto(r, n[0], colonna(0), errori::indicatore_occupato, 6, "indicatore");
+            e = oggetto(r, n[0], colonna(0), errori::indicatore_occupato, "indicatore");
             for (std::size_t i = 1; !e && i <= 3; ++i) {
                 const double somma = arrotonda(static_cast<double>(n[i] * 20) + n[i + 4] / 5.0);
                 if (somma < -32768 || somma > 32767)
@@ -395,11 +419,11 @@ class controllo {
             if (fuori(n[0], 100)) return errore_previsto{errori::fuori_linea, colonna(0)};
             riempi(aderenza_, r, n[0], colonna(0), "aderenza");
         } else if (k == "segnale") {
-            e = oggetto(r, n[0], colonna(0), errori::segnale_occupato, 1, "segnale");
+            e = oggetto(r, n[0], colonna(0), errori::segnale_occupato, "segnale");
         } else if (k == "rallentamento") {
             e = rallentamento(r, n, colonna(0));
         } else if (k == "abbattimento") {
-            e = abbattimento(r, n[0], n[1], colonna(0));
+            e = abbattimento(r, n[0], colonna(0));
         } else if (k == "stazione") {
             e = stazione(r, n, colonna(0), colonna(2));
         }
@@ -471,12 +495,12 @@ class controllo {
     // A signal or a speed board: one cell, which must hold nothing.
     std::optional<errore_previsto> oggetto(const riga_testo& r, int64_t posizione,
                                            std::int32_t colonna, std::int32_t occupato,
-                                           std::uint8_t tipo, std::string_view cosa) {
+                                           std::string_view cosa) {
         if (fuori(posizione, 100)) return errore_previsto{errori::fuori_linea, colonna};
         const int64_t k = cella_di(posizione);
         if (cella_fuori(k)) return errore_previsto{errori::fuori_linea, colonna};
         if (occupata(k)) return errore_previsto{occupato, colonna};
-        occupate_[k] = tipo;
+        occupa(k);
         fuori_passo(r, std::string("il ") + std::string(cosa), posizione, colonna, k, (k - 1) * 50);
         return std::nullopt;
     }
@@ -488,7 +512,7 @@ class controllo {
         if (cella_fuori(k) || riga_cartello_ <= 1)
             return errore_previsto{errori::fuori_linea, colonna};
         if (occupata(k)) return errore_previsto{errori::cartello_occupato, colonna};
-        occupate_[k] = 14;
+        occupa(k);
         --riga_cartello_;
         fuori_passo(r, "il cartello indicatore", posizione, colonna, k, (k - 1) * 50);
         return std::nullopt;
@@ -508,27 +532,27 @@ class controllo {
             return errore_previsto{errori::avviso_rallentamento_occupato, colonna};
         if (occupata(s)) return errore_previsto{errori::inizio_rallentamento_occupato, colonna};
         if (occupata(e)) return errore_previsto{errori::fine_rallentamento_occupato, colonna};
-        occupate_[e] = 2;
-        occupate_[s] = 3;
-        if (x > 1500) occupate_[w] = 4;
+        occupa(e);
+        occupa(s);
+        if (x > 1500) occupa(w);
         if (x > 1500 && f_ta != 0) {
             for (int64_t c = b; c > b - 4; --c) {
                 if (occupata(c))
                     return errore_previsto{errori::preavviso_rallentamento_occupato, colonna};
             }
-            for (int64_t c = b; c > b - 4; --c) occupate_[c] = 5;
+            for (int64_t c = b; c > b - 4; --c) occupa(c);
         }
         fuori_passo(r, "il rallentamento", x, colonna, s, (s - 1) * 50);
         return std::nullopt;
     }
 
     std::optional<errore_previsto> abbattimento(const riga_testo& r, int64_t posizione,
-                                                int64_t valore, std::int32_t colonna) {
+                                                std::int32_t colonna) {
         const int64_t k = indice_di(posizione);
         if (fuori(posizione, 100) || cella_fuori(k))
             return errore_previsto{errori::fuori_linea, colonna};
         if (occupata(k)) return errore_previsto{errori::abbattimento_occupato, colonna};
-        occupate_[k] = valore > 0 ? 12 : 13;
+        occupa(k);
         fuori_passo(r, "l'abbattimento", posizione, colonna, k, k * 50);
         return std::nullopt;
     }
@@ -554,7 +578,7 @@ class controllo {
             if (fermata > 1.0 && cella_fuori(cella))
                 return errore_previsto{errori::fuori_linea, colonna};
             if (!(fermata > 1.0)) return errore_previsto{errori::fermata_iniziale, colonna};
-            occupate_[cella] = 10;
+            occupa(cella);
         }
         stazione_indietro_ = posizione_stazione_precedente_ && p < *posizione_stazione_precedente_;
         if (stazione_indietro_ && raggiunta(r)) {
@@ -581,18 +605,18 @@ class controllo {
         for (std::size_t i = 0; i < n.size(); ++i) {
             const descrizione_valore& d = p.valori[i];
             const int64_t x = n[i];
-            const std::string nome = tra_virgolette(d.nome) + " " + std::to_string(x);
+            auto nome = [&] { return tra_virgolette(d.nome) + " " + std::to_string(x); };
             if (d.unita == "m") {
                 if (d.minimo < 0 || x >= 0) continue;
                 avviso(avvisi::negativo, r, v.valori[i].colonna,
-                       nome + " m è negativo: " + effetto_negativo(p, i, n));
+                       nome() + " m è negativo: " + effetto_negativo(p, i, n));
                 continue;
             }
             const bool fuori_campo = x > d.massimo || (x < d.minimo && d.minimo <= 0);
             if (!fuori_campo || d.fuori_campo.find("error") != std::string_view::npos) continue;
             const std::string memorizzato = valore_memorizzato(p, i, n);
             avviso(avvisi::bit_bassi, r, v.valori[i].colonna,
-                   nome + " è fuori da " + std::to_string(d.minimo) + " … " +
+                   nome() + " è fuori da " + std::to_string(d.minimo) + " … " +
                        std::to_string(d.massimo) + ", e nessuno lo controlla: " +
                        (memorizzato.empty() ? std::string(d.fuori_campo)
                                             : "nello scenario compilato diventa " + memorizzato));
@@ -639,7 +663,10 @@ class controllo {
     // What the line file leaves for the train run file, as the readers would hold it.
     std::optional<int64_t> numero_celle_;
     std::int32_t riga_cartello_ = 80;
-    std::unordered_map<int64_t, std::uint8_t> occupate_;  // cells that hold an object
+    std::vector<bool> occupate_;  // cells that hold an object
+    std::vector<std::pair<std::string_view, const descrizione_parola_chiave*>> parole_note_;
+    valori_riga valori_;
+    std::vector<int64_t> numeri_;
     riempimento pendenza_, velocita_, aderenza_;
     int64_t cursore_profilo_ = 2;
     std::optional<int64_t> inizio_curva_precedente_;

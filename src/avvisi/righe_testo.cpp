@@ -90,8 +90,8 @@ std::vector<riga_testo> righe_di(std::string_view testo) {
     std::size_t inizio = 0;
     std::int32_t numero = 1;
     while (inizio < testo.size()) {
-        std::size_t fine = testo.find_first_of("\r\n", inizio);
-        if (fine == std::string_view::npos) fine = testo.size();
+        std::size_t fine = inizio;
+        while (fine < testo.size() && testo[fine] != '\r' && testo[fine] != '\n') ++fine;
         righe.push_back({numero++, testo.substr(inizio, fine - inizio)});
         if (fine < testo.size() && testo[fine] == '\r' && fine + 1 < testo.size() &&
             testo[fine + 1] == '\n') {
@@ -107,15 +107,15 @@ campo_letto primo_campo(const riga_testo& riga) {
     return s.testo();
 }
 
-valori_riga valori_di(const riga_testo& riga, std::span<const descrizione_valore> attesi) {
+void valori_di(const riga_testo& riga, std::span<const descrizione_valore> attesi, valori_riga& v) {
+    v.valori.clear();
+    v.in_piu.clear();
     scansione s(riga.testo);
     s.testo();
-    valori_riga v;
     for (const descrizione_valore& d : attesi) {
-        if (s.fine()) return v;
+        if (s.fine()) return;
         v.valori.push_back(d.larghezza == larghezza_valore::testo ? s.testo()
                                                                   : s.numero(d.larghezza));
     }
     while (!s.fine()) v.in_piu.push_back(s.testo());
-    return v;
 }

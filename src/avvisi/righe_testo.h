@@ -31,9 +31,10 @@ struct campo_letto {
 campo_letto primo_campo(const riga_testo& riga);
 
 // The values of a keyword line, read by the widths the description gives, and the fields
-// left on the line after them.
+// left on the line after them, into `uscita` (its buffers are reused).
 struct valori_riga {
     std::vector<campo_letto> valori;  // as many as the line holds, at most as described
     std::vector<campo_letto> in_piu;  // fields after the described values
 };
-valori_riga valori_di(const riga_testo& riga, std::span<const descrizione_valore> attesi);
+void valori_di(const riga_testo& riga, std::span<const descrizione_valore> attesi,
+               valori_riga& uscita);
