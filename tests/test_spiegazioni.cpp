@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "aiuto_test.h"
+#include "compilazione/messaggi_errore.h"
 #include "compilazione/spiegazioni.h"
-#include "driver/compilazione.h"
-#include "driver/messaggi_errore.h"
+#include "driver/esecuzione.h"
 #include "source_text/guida_campi.h"
 
 namespace {
@@ -47,17 +47,14 @@ class Spiegazioni : public testing::Test {
                                                                : successive;
             dove += std::string(riga) + "\r\n";
         }
-        const std::string linea = cartella.file("Prova_linea.txt");
-        const std::string corsa = cartella.file("Prova_1-.txt");
-        aiuto::scrivi(linea, "[generale]\r\nlunghezza percorso, 12000\r\n" + generale +
-                                 "[curve]\r\n" + successive + "[fine]\r\n");
-        aiuto::scrivi(corsa, "[generale]\r\n" + treno + "[fine]\r\n");
-        Form1 f;
-        const auto r = compila(f, {linea, corsa, cartella.percorso(), "Prova", "1", false, true});
-        return {r.esito, f.codice_errore, r.messaggio};
+        const aiuto::compilato c =
+            aiuto::compila_in_memoria("[generale]\r\nlunghezza percorso, 12000\r\n" + generale +
+                                          "[curve]\r\n" + successive + "[fine]\r\n",
+                                      "[generale]\r\n" + treno + "[fine]\r\n", 1, "Prova", "1");
+        const rapporto_esecuzione r =
+            rapporto_di(c.esito, nomi_sorgenti{"Prova_linea.txt", "Prova_1-.txt"});
+        return {r.esito, c.esito.codice_errore, r.messaggio};
     }
-
-    aiuto::cartella_temporanea cartella;
 };
 
 TEST_F(Spiegazioni, EveryErrorNumberHasAnExplanation) {
