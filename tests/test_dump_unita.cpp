@@ -8,6 +8,7 @@
 #include "aiuto_test.h"
 #include "inspect/dump.h"
 #include "inspect/etichette_celle.h"
+#include "inspect/etichette_tabella.h"
 #include "inspect/unita_misura.h"
 #include "model/form1.h"
 
@@ -152,6 +153,66 @@ TEST(EtichetteCelle, ValoriDiOgniOggettoPerSignificato) {
     EXPECT_EQ(etichette_cella(intestazione, 1).come_testo(),
               "intestazione valore_1=5121 (marcatore) valore_2=2507 (codice di controllo) "
               "vel_limite=0 (0 km/h) pendenza=0 (-100 \u2030) aderenza=0");
+}
+
+// Stations fill rows from 1 up and boards from 80 down; whatever else is filled below 81 is
+// shown by its stored fields.
+TEST(EtichetteTabella, OgniRigaPerCioCheContiene) {
+    tabella_sim_decodificata t{};
+    t[1].posizione = 3750;
+    t[1].tipo = 12;
+    t[1].inizio = 3550;
+    t[1].fine = 4000;
+    t[1].dato_6 = 1;
+    t[1].dato_13 = 60;
+    t[1].orario = 22854;
+    t[1].nome = "ROMA";
+    t[2].nome = "SECONDA";
+    t[40].dato_8 = 3;
+    t[79].nome = "(SUD)";
+    t[80].nome = "(NORD)";
+    t[81] = {0, 1000, 2000, 1, 0, "", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    t[84].inizio = 100;
+    t[84].fine = 32000;
+    t[84].posizione = 5;
+    t[85].nome = "Linea";
+    t[85].inizio = 1;
+    t[85].dato_7 = 610;
+    t[85].orario = 34967;
+    t[86].nome = "9402";
+    t[86].inizio = 7150;
+    t[86].fine = 27450;
+    t[86].posizione = 9;
+    t[86].dato_10 = 6;
+    t[86].dato_11 = 21;
+    t[86].dato_12 = 54;
+    const std::vector<contenuto_riga> c = contenuti_righe(t);
+    const struct {
+        int riga;
+        const char* atteso;
+    } casi[] = {
+        {1,
+         "stazione posizione=3750 m tipo=12 inizio_zona=3550 m fine_zona=4000 m quarto=0 "
+         "quinto=0 sesto=1 settimo=0 ottavo=0 nono=0 decimo=0 undicesimo=0 dodicesimo=0 "
+         "tredicesimo=60 orario=22854 (06:20:54) nome=\"ROMA\""},
+        {40, "altro dato_8=3"},
+        {79, "cartello testo=\"(SUD)\""},
+        {80, "cartello testo=\"(NORD)\""},
+        {81, "progressiva_chilometrica inizio=1000 m fine=2000 m posizione=1"},
+        {84, "treno_e_linea massa_frenata=100 % lunghezza_linea=32000 m vetture=5"},
+        {85,
+         "linea nome_linea=\"Linea\" sfondo_uno=1 sfondo_due=0 sfondo_tre=0 marcatore=610 "
+         "codice_controllo=34967"},
+        {86,
+         "treno numero_treno=\"9402\" ripetizione_inizio=7150 m ripetizione_fine=27450 m "
+         "codici_ripetizione=9 sabbia=0 orologio=06:21:54"},
+    };
+    for (const auto& k : casi) {
+        const auto i = static_cast<std::size_t>(k.riga);
+        EXPECT_EQ(etichette_riga(t[i], c[i]).come_testo(), k.atteso) << k.riga;
+    }
+    EXPECT_EQ(c[2], contenuto_riga::stazione);
+    EXPECT_EQ(c[3], contenuto_riga::vuota);
 }
 
 }  // namespace

@@ -16,9 +16,11 @@
 
 namespace {
 
-// Every pair of text boxes, so that a failure names the two texts' places.
+// Every pair of text boxes, and every text against the station lines across the chart, so
+// that a failure names the places.
 void nessuna_sovrapposizione(const disegno_piano& d) {
     ASSERT_FALSE(d.testi.empty());
+    ASSERT_FALSE(d.ostacoli.empty());
     for (std::size_t i = 0; i < d.testi.size(); ++i) {
         const riquadro& a = d.testi[i];
         EXPECT_GE(a.x0, 0) << "testo " << i << " fuori dalla pagina";
@@ -27,6 +29,10 @@ void nessuna_sovrapposizione(const disegno_piano& d) {
             const riquadro& b = d.testi[k];
             EXPECT_FALSE(a.interseca(b)) << "testi " << i << " (" << a.x0 << "," << a.y0 << ") e "
                                          << k << " (" << b.x0 << "," << b.y0 << ")";
+        }
+        for (const riquadro& linea : d.ostacoli) {
+            EXPECT_FALSE(a.interseca(linea))
+                << "testo " << i << " (" << a.x0 << "," << a.y0 << ") sulla linea a " << linea.x0;
         }
     }
 }

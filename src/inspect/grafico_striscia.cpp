@@ -174,7 +174,7 @@ std::vector<nome_in_riga> righe_dei_nomi(const elementi_linea& e, const pannello
                 std::max(0.0, p.x - testo.x0) - std::max(0.0, testo.x1 - (p.x + p.larghezza));
             testo.x0 += scarto;
             testo.x1 += scarto;
-            const riquadro giu{x - 1, y + 2, x + 1, riga_nomi};
+            const riquadro giu{x - 1, y + 4, x + 1, riga_nomi};
             bool libero = prova.libero(testo);
             for (const riquadro& l : linee) libero = libero && !l.interseca(testo);
             for (const riquadro& t : prova.testi()) libero = libero && !t.interseca(giu);
@@ -196,8 +196,9 @@ std::string riferimenti(const elementi_linea& e, const pannello& p,
         const stazione_linea& st = e.stazioni[i];
         const double x = p.sx(st.posizione);
         const double y = fondo_nomi - posti[i].riga * riga_nomi;
+        testi.occupa({x - 1, y + 4, x + 1, fondo});
         s += "<g><title>" + st.nome + ": " + in_metri(st.posizione) + ", orario " +
-             in_ore(st.orario) + "</title>" + linea(x, y + 2, x, fondo, "tacca-stazione") +
+             in_ore(st.orario) + "</title>" + linea(x, y + 4, x, fondo, "tacca-stazione") +
              testi.testo(posti[i].x, y, st.nome, carattere_stazione) + "</g>";
     }
     for (const oggetto_linea& o : e.oggetti) {
@@ -251,11 +252,13 @@ frammento_svg grafico_striscia(const elementi_linea& e, const profilo* p, double
         curvatura = pannello_curvatura(curve, banda(cursore, altezza_curvatura), testi);
         cursore += altezza_curvatura + 8;
     }
+    // The station lines end above the repetition band, whose text runs across the line.
+    const double fondo_linee = cursore;
     const pannello ripetizione = banda(cursore, altezza_ripetizione);
     cursore += altezza_ripetizione;
     frammento_svg f;
     // The names first: the panels' own texts then keep clear of them.
-    const std::string nomi = riferimenti(e, segnali, posti, fondo_nomi, cursore, testi);
+    const std::string nomi = riferimenti(e, segnali, posti, fondo_nomi, fondo_linee, testi);
     const std::string v = pannello_velocita(e, velocita, testi);
     const std::string g = pannello_pendenza(e, pendenza, testi);
     const std::string r = fascia_ripetizione(e, ripetizione, testi);

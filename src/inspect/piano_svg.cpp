@@ -90,6 +90,7 @@ disegno_piano componi_piano(const elementi_linea& e, const profilo* p) {
     y += 20;
     d.svg = apertura(e, y) + corpo + "</svg>\n";
     d.testi = testi.testi();
+    d.ostacoli = testi.ostacoli();
     return d;
 }
 

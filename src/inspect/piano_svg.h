@@ -10,7 +10,8 @@
 // The drawing and the layout it was made from.
 struct disegno_piano {
     std::string svg;
-    std::vector<riquadro> testi;  // the box of every text on the page
+    std::vector<riquadro> testi;     // the box of every text on the page
+    std::vector<riquadro> ostacoli;  // what texts keep clear of: the station lines
     double larghezza_pagina = 0;
     double fondo_striscia = 0;   // where the strip chart ends, from the top of the page
     double fondo_piano = 0;      // where the plan view ends

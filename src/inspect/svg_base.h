@@ -57,6 +57,7 @@ class impaginazione {
     std::string testo(double x, double y, std::string_view testo, const carattere& c,
                       ancora a = ancora::inizio, std::string_view attributi = {});
     const std::vector<riquadro>& testi() const { return testi_; }
+    const std::vector<riquadro>& ostacoli() const { return ostacoli_; }
 
   private:
     std::vector<riquadro> testi_;
