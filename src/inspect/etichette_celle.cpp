@@ -11,36 +11,47 @@ namespace {
 constexpr std::size_t cella_intestazione = 1;
 constexpr std::int64_t metri_cella = 50;
 
+// A signal keeps s_k * 10 + d_k in its first three values, rapp * 10 + sx * 3 + dx in its
+// fourth.
+std::string di_segnale(int k, std::int16_t v) {
+    const std::string n = std::to_string(k);
+    if (k < 4)
+        return "s" + n + "=" + std::to_string(v / 10) + " d" + n + "=" + std::to_string(v % 10);
+    return "rapp=" + std::to_string(v / 10) + " sx=" + std::to_string(v % 10 / 3) +
+           " dx=" + std::to_string(v % 10 % 3);
+}
+
+// A speed board keeps a left speed * 20 + a right speed / 5 in each of its first three
+// values, the stripes left * 10 + right in its fourth.
+std::string di_indicatore(int k, std::int16_t v) {
+    if (k == 4) return "strisces=" + std::to_string(v / 10) + " strisced=" + std::to_string(v % 10);
+    const std::string lettera(1, static_cast<char>('a' + k - 1));
+    return "v" + lettera + "s=" + std::to_string(v / 100 * 5) + " v" + lettera +
+           "d=" + std::to_string(v % 100 * 5) + " km/h";
+}
+
+// A slowdown board: the speed, d_v, and on the start and end boards f_tt.
+std::string di_rallentamento(const cella& c, int k, std::int16_t v) {
+    const int usati = c.tipo == tipo_cella::avviso_rallentamento ? 2 : 3;
+    if (k > usati) return "";
+    return k == 1 ? in_kmh(v) : k == 2 ? "d_v" : "f_tt";
+}
+
 // What value k (1 to 4) of an object holds, in words, for the stored value v; empty when
 // the object does not use it.
 std::string significato(const cella& c, int k, std::int16_t v) {
     namespace t = tipo_cella;
-    const std::string n = std::to_string(k);
     switch (c.tipo) {
         case t::segnale:
-            if (k < 4) {
-                return "s" + n + "=" + std::to_string(v / 10) + " d" + n + "=" +
-                       std::to_string(v % 10);
-            }
-            return "rapp=" + std::to_string(v / 10) + " sx=" + std::to_string(v % 10 / 3) +
-                   " dx=" + std::to_string(v % 10 % 3);
+            return di_segnale(k, v);
         case t::fine_rallentamento:
         case t::inizio_rallentamento:
-        case t::avviso_rallentamento: {
-            const std::array<std::string, 3> voci{in_kmh(v), "d_v", "f_tt"};
-            const int usati = c.tipo == t::avviso_rallentamento ? 2 : 3;
-            return k <= usati ? voci[static_cast<std::size_t>(k - 1)] : "";
-        }
+        case t::avviso_rallentamento:
+            return di_rallentamento(c, k, v);
         case t::preavviso_rallentamento:
             return k <= 2 ? "cella " + std::to_string(v) + " prima dell'avviso" : "";
-        case t::indicatore_vmax: {
-            if (k == 4) {
-                return "strisces=" + std::to_string(v / 10) + " strisced=" + std::to_string(v % 10);
-            }
-            const std::string lettera(1, static_cast<char>('a' + k - 1));
-            return "v" + lettera + "s=" + std::to_string(v / 100 * 5) + " v" + lettera +
-                   "d=" + std::to_string(v % 100 * 5) + " km/h";
-        }
+        case t::indicatore_vmax:
+            return di_indicatore(k, v);
         case t::fermata_stazione:
         case t::cartello_indicatore:
             return k == 1 ? "riga " + std::to_string(v) : "";
