@@ -74,10 +74,13 @@ std::string impaginazione::testo(double x, double y, std::string_view testo, con
                                  ancora a, std::string_view attributi) {
     testi_.push_back(riquadro_testo(x, y, testo, c, a));
     std::string attr;
-    if (!c.classe.empty()) attr += "class=\"" + std::string(c.classe) + "\"";
+    auto aggiungi = [&](std::string_view pezzo) {
+        if (!attr.empty()) attr.push_back(' ');
+        attr.append(pezzo);
+    };
+    if (!c.classe.empty()) aggiungi("class=\"" + std::string(c.classe) + "\"");
     if (a != ancora::inizio)
-        attr += std::string(attr.empty() ? "" : " ") + "text-anchor=\"" +
-                (a == ancora::centro ? "middle" : "end") + "\"";
-    if (!attributi.empty()) attr += (attr.empty() ? "" : " ") + std::string(attributi);
+        aggiungi(a == ancora::centro ? "text-anchor=\"middle\"" : "text-anchor=\"end\"");
+    if (!attributi.empty()) aggiungi(attributi);
     return testo_svg(x, y, testo, attr);
 }

@@ -15,9 +15,10 @@ std::string in_ore(std::int64_t ore, std::int64_t minuti, std::int64_t secondi) 
 }
 
 std::string in_ore(std::int64_t secondi) {
-    const std::string segno = secondi < 0 ? "-" : "";
     const std::int64_t s = std::llabs(secondi);
-    return segno + in_ore(s / 3600, s / 60 % 60, s % 60);
+    std::string testo = in_ore(s / 3600, s / 60 % 60, s % 60);
+    if (secondi < 0) testo.insert(testo.begin(), '-');
+    return testo;
 }
 
 std::string in_kmh(std::int64_t kmh) {
@@ -25,5 +26,7 @@ std::string in_kmh(std::int64_t kmh) {
 }
 
 std::string in_permille(std::int64_t permille) {
-    return (permille > 0 ? "+" : "") + std::to_string(permille) + " \u2030";
+    std::string testo = std::to_string(permille) + " \u2030";
+    if (permille > 0) testo.insert(testo.begin(), '+');
+    return testo;
 }
