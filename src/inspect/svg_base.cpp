@@ -60,10 +60,15 @@ riquadro riquadro_testo(double x, double y, std::string_view testo, const caratt
     return {inizio, y - c.dimensione * 0.95, inizio + larghezza, y + c.dimensione * 0.3};
 }
 
-bool impaginazione::libero(const riquadro& r) const {
+bool impaginazione::senza_testi(const riquadro& r) const {
     for (const riquadro& t : testi_) {
         if (t.interseca(r)) return false;
     }
+    return true;
+}
+
+bool impaginazione::libero(const riquadro& r) const {
+    if (!senza_testi(r)) return false;
     for (const riquadro& o : ostacoli_) {
         if (o.interseca(r)) return false;
     }

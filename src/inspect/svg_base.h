@@ -51,6 +51,8 @@ riquadro riquadro_testo(double x, double y, std::string_view testo, const caratt
 class impaginazione {
   public:
     bool libero(const riquadro& r) const;
+    // Clear of texts, though it may cross other lines.
+    bool senza_testi(const riquadro& r) const;
     // Something that labels must keep clear of, such as a station's line across the chart.
     void occupa(const riquadro& r) { ostacoli_.push_back(r); }
     // Draws a text and keeps its box.

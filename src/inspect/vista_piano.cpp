@@ -144,29 +144,74 @@ punto normale(const tracciato& t, const proiezione& pr, std::int64_t m, int lato
     return {lato * dy / l, -lato * dx / l};
 }
 
-// A label beside the point s, on the preferred side first and then on the other, ever
-// farther out until its box is clear of every text already placed, with a leader line.
+// Small boxes along a leader line, so that no text is put across it.
+std::vector<riquadro> lungo(punto da, punto a) {
+    const double l = std::hypot(a.x - da.x, a.y - da.y);
+    const int passi = std::max(1, static_cast<int>(l / 3));
+    std::vector<riquadro> scatole;
+    // The first few pixels lie under the symbol itself.
+    for (int i = 2; i <= passi; ++i) {
+        const double t = static_cast<double>(i) / passi;
+        const punto q{da.x + (a.x - da.x) * t, da.y + (a.y - da.y) * t};
+        scatole.push_back({q.x - 0.5, q.y - 0.5, q.x + 0.5, q.y + 0.5});
+    }
+    return scatole;
+}
+
+// One place a label may take: its text's box and its leader line from the symbol.
+struct posto_etichetta {
+    double x = 0;
+    double y = 0;
+    ancora a = ancora::inizio;
+    riquadro scatola;
+    punto da;
+    punto fine;
+    std::vector<riquadro> richiamo;
+};
+
+// The place at distance d from the symbol along the normal n, slid inwards near the view's
+// ends rather than off the page.
+posto_etichetta posto(const proiezione& pr, punto s, punto n, double d, std::string_view testo,
+                      const carattere& c) {
+    posto_etichetta p;
+    p.a = n.x > 0.35 ? ancora::inizio : (n.x < -0.35 ? ancora::fine : ancora::centro);
+    p.y = s.y + n.y * d + (n.y > 0.35 ? c.dimensione * 0.8 : (n.y < -0.35 ? 0 : 4));
+    p.x = s.x + n.x * d;
+    const riquadro fuori = riquadro_testo(p.x, p.y, testo, c, p.a);
+    p.x += std::max(0.0, pr.bordo().x0 - fuori.x0) - std::max(0.0, fuori.x1 - pr.bordo().x1);
+    p.scatola = riquadro_testo(p.x, p.y, testo, c, p.a);
+    p.da = s;
+    p.fine = {s.x + n.x * (d - 5), s.y + n.y * (d - 5)};
+    p.richiamo = lungo(p.da, p.fine);
+    return p;
+}
+
+// A label beside its symbol, on the preferred side first and then on the other, ever farther
+// out until its box is clear of every text and leader line already there, and its own
+// leader crosses no text; where the line is too crowded for that, a leader may cross a text.
 std::string etichetta(impaginazione& testi, const tracciato& t, const proiezione& pr,
                       std::int64_t metro, int lato, double distanza, std::string_view testo,
                       const carattere& c) {
+    constexpr int tentativi = 40;
     const punto s = pr.schermo(t.in(metro));
     for (int tentativo = 0;; ++tentativo) {
-        const int verso = tentativo % 2 == 0 ? lato : -lato;
-        const punto n = normale(t, pr, metro, verso);
-        const double d = distanza + 12.0 * (tentativo / 2);
-        const ancora a =
-            n.x > 0.35 ? ancora::inizio : (n.x < -0.35 ? ancora::fine : ancora::centro);
-        const double y = s.y + n.y * d + (n.y > 0.35 ? c.dimensione * 0.8 : (n.y < -0.35 ? 0 : 4));
-        // Near the view's ends a label slides inwards rather than off the page.
-        double x = s.x + n.x * d;
-        const riquadro fuori = riquadro_testo(x, y, testo, c, a);
-        x += std::max(0.0, pr.bordo().x0 - fuori.x0) - std::max(0.0, fuori.x1 - pr.bordo().x1);
-        const riquadro r = riquadro_testo(x, y, testo, c, a);
-        const bool dentro = r.y0 >= pr.bordo().y0 && r.y1 <= pr.bordo().y1;
-        if (tentativo < 40 && !(dentro && testi.libero(r))) continue;
-        return "<line class=\"richiamo\" x1=\"" + num(s.x) + "\" y1=\"" + num(s.y) + "\" x2=\"" +
-               num(s.x + n.x * (d - 3)) + "\" y2=\"" + num(s.y + n.y * (d - 3)) + "\"/>" +
-               testi.testo(x, y, testo, c, a);
+        const bool severo = tentativo < tentativi;
+        const int k = tentativo % tentativi;
+        const punto n = normale(t, pr, metro, k % 2 == 0 ? lato : -lato);
+        const posto_etichetta p = posto(pr, s, n, distanza + 12.0 * (k / 2), testo, c);
+        const bool dentro = p.scatola.y0 >= pr.bordo().y0 && p.scatola.y1 <= pr.bordo().y1;
+        const bool richiamo_libero = std::all_of(
+            p.richiamo.begin(), p.richiamo.end(),
+            [&](const riquadro& q) { return testi.senza_testi(q) && !q.interseca(p.scatola); });
+        const bool ultimo = tentativo == 2 * tentativi - 1;
+        if (!ultimo && !(dentro && testi.libero(p.scatola) && (richiamo_libero || !severo)))
+            continue;
+        if (richiamo_libero) {
+            for (const riquadro& q : p.richiamo) testi.occupa(q);
+        }
+        return "<line class=\"richiamo\" x1=\"" + num(p.da.x) + "\" y1=\"" + num(p.da.y) +
+               "\" x2=\"" + num(p.fine.x) + "\" y2=\"" + num(p.fine.y) + "\"/>" +
+               testi.testo(p.x, p.y, testo, c, p.a);
     }
 }
 
