@@ -284,9 +284,9 @@ std::string rosa_nord(const proiezione& pr, double x, double y, impaginazione& t
     s += testi.testo(x + n.x * (l + 11), y + n.y * (l + 11) + 4, "N", carattere_stazione,
                      ancora::centro);
     const long ruotato = std::lround(gradi);
-    const std::string nota = ruotato == 0
-                                 ? "nord in alto"
-                                 : "disegno ruotato: nord a " + std::to_string(ruotato) + "\u00b0";
+    const std::string nota = ruotato == 0 ? "nord in alto"
+                                          : "disegno ruotato: nord a " + std::to_string(ruotato) +
+                                                "\u00b0 in senso orario, dove punta la freccia";
     return s + testi.testo(x - l - 26, y + 4, nota, carattere_asse, ancora::fine) + "\n";
 }
 
