@@ -17,7 +17,7 @@ constexpr const char* testo_aiuto =
     "     compila_scenario compile LINE_FILE RUN_FILE [-o DIR] [--line-name NOME]\n"
     "                      [--train NUMERO] [--no-profile] [--check] [--plan PIANO.svg]\n"
     "                      [--quiet] [--json]\n"
-    "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all]\n"
+    "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all] [--raw]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"
