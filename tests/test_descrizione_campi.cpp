@@ -4,7 +4,7 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -169,35 +169,29 @@ class LetturaRiga : public testing::Test {
     void leggi(sorgente file, bool sezione_generale, std::string_view riga) {
         banco.reset();
         f = Form1{};
-        banco = std::make_unique<aiuto::banco_prova>(f);
+        banco.emplace(f);
         const scenario_riga s = scenario_con(file, sezione_generale, riga);
         riga_esempio = s.riga;
         banco->leggi(s.linea, s.treno);
     }
-    // The fault the reading ended with, if any.
+    // The fault that ended the reading, if any.
     const reperto* guasto() const {
-        for (auto r = banco->reperti().rbegin(); r != banco->reperti().rend(); ++r) {
-            if (r->livello == livello_reperto::errore && r->numero == 25) return &*r;
-        }
-        return nullptr;
-    }
-    std::string messaggio_guasto() const {
-        const reperto* g = guasto();
-        return g == nullptr ? std::string() : g->messaggio;
+        const auto& r = banco->reperti();
+        return f.codice_errore == 25 && !r.empty() && r.back().numero == 25 ? &r.back() : nullptr;
     }
     // The reading failed on the field at this byte offset of the example line.
     bool guasto_al_campo(std::size_t inizio) const {
         const reperto* g = guasto();
-        return f.codice_errore == 25 && g != nullptr && g->luogo.riga == riga_esempio &&
+        return g != nullptr && g->luogo.riga == riga_esempio &&
                g->luogo.colonna == static_cast<std::int32_t>(inizio + 1);
     }
     bool fuori_larghezza_al_campo(std::size_t inizio) const {
         return guasto_al_campo(inizio) &&
-               messaggio_guasto().find("numero fuori campo") != std::string::npos;
+               guasto()->messaggio.find("(numero fuori campo") != std::string::npos;
     }
 
     Form1 f;
-    std::unique_ptr<aiuto::banco_prova> banco;
+    std::optional<aiuto::banco_prova> banco;
     std::int32_t riga_esempio = 0;
 };
 
@@ -237,7 +231,7 @@ TEST_F(LetturaRiga, ReadersReadEachDescribedValueWithItsWidthAndNothingMore) {
     for (const descrizione_parola_chiave* p : tutte_le_parole()) {
         SCOPED_TRACE(std::string(p->parola));
         leggi(p->file, *p, p->esempio);
-        EXPECT_EQ(f.codice_errore, 0) << messaggio_guasto();
+        EXPECT_EQ(f.codice_errore, 0) << (guasto() ? guasto()->messaggio : "");
         EXPECT_TRUE(sonda_letta(f, p->file, *p)) << "the reader took more values than described";
 
         const std::vector<campo_esempio> campi = campi_di(*p);

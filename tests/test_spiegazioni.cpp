@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "aiuto_test.h"
-#include "compilazione/spiegazioni.h"
-#include "compilazione/compila_testi.h"
 #include "compilazione/messaggi_errore.h"
+#include "compilazione/spiegazioni.h"
 #include "driver/esecuzione.h"
-#include "output/destinazione_memoria.h"
 #include "source_text/guida_campi.h"
 
 namespace {
@@ -49,22 +47,15 @@ class Spiegazioni : public testing::Test {
                                                                : successive;
             dove += std::string(riga) + "\r\n";
         }
-        const sorgenti_compilazione sorgenti{
-            {"Prova_linea.txt",
-             "[generale]\r\nlunghezza percorso, 12000\r\n" + generale + "[curve]\r\n" + successive +
-                 "[fine]\r\n",
-             {}},
-            {"Prova_1-.txt", "[generale]\r\n" + treno + "[fine]\r\n", {}}};
-        opzioni_compilazione opzioni;
-        opzioni.nome_linea = "Prova";
-        opzioni.numero_treno = "1";
-        destinazione_memoria uscita;
-        const esito_compilazione e = compila_testi(sorgenti, opzioni, uscita);
-        const rapporto_esecuzione r = rapporto_di(e, {"Prova_linea.txt", "Prova_1-.txt"});
-        return {r.esito, e.codice_errore, r.messaggio};
+        const aiuto::compilato c =
+            aiuto::compila_in_memoria("[generale]\r\nlunghezza percorso, 12000\r\n" + generale +
+                                          "[curve]\r\n" + successive + "[fine]\r\n",
+                                      "[generale]\r\n" + treno + "[fine]\r\n", 1, "Prova", "1");
+        const rapporto_esecuzione r =
+            rapporto_di(c.esito, nomi_sorgenti{"Prova_linea.txt", "Prova_1-.txt"});
+        return {r.esito, c.esito.codice_errore, r.messaggio};
     }
 };
-
 
 TEST_F(Spiegazioni, EveryErrorNumberHasAnExplanation) {
     std::vector<std::int32_t> con_messaggio;
