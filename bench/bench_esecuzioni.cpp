@@ -17,7 +17,7 @@ void incorporato(benchmark::State& state, std::string (*base)()) {
     if (base().empty()) return state.SkipWithError("nessun tmpfs");
     cartella_bench cartella(base());
     for (auto _ : state) {
-        if (esegui_incorporato({cartella.percorso(), true, false, {}}) != 0) {
+        if (esegui_incorporato({cartella.percorso(), true, false}) != 0) {
             return state.SkipWithError("scenario con errori");
         }
     }

@@ -41,7 +41,7 @@ class ScenarioIncorporato : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         dir = new aiuto::cartella_temporanea;
-        stato = esegui_incorporato({dir->percorso(), true, false, {}});
+        stato = esegui_incorporato({dir->percorso(), true, false});
         f = new Form1;
         banco = new aiuto::banco_prova(*f, 1, nome_linea_incorporata, numero_treno_incorporato);
         banco->compila(testo_file_linea(), testo_file_treno());

@@ -8,7 +8,7 @@ struct opzioni_incorporato {
     std::string cartella;  // empty: the program's folder
     bool silenzioso = false;
     bool json = false;
-    opzioni_avvisi avvisi;
+    opzioni_avvisi avvisi = {};
 };
 
 // The run without a command: writes the embedded scenario's five text files into the folder,
