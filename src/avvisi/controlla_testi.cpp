@@ -17,12 +17,11 @@
 #include "model/numeri.h"
 #include "source_text/descrizione_campi.h"
 #include "source_text/lettore_campi.h"
+#include "source_text/segnalazioni.h"
 
 namespace {
 
 using std::int64_t;
-
-constexpr std::string_view prefisso_fermata = "la lettura del file si ferma qui";
 
 // Where a reading stopped: lines after `riga` were not read; 0 when none was.
 struct fermata {
@@ -53,7 +52,7 @@ struct fermate_lettura {
     explicit fermate_lettura(const std::vector<reperto>& reperti) {
         for (const reperto& r : reperti) {
             if (r.livello == livello_reperto::nota && r.luogo.file == sorgente::file_treno &&
-                r.messaggio.starts_with(prefisso_fermata) && !treno) {
+                r.messaggio.starts_with(nota_lettura_fermata) && !treno) {
                 treno = fermata{r.luogo.riga, 0, r.luogo.riga, sorgente::file_treno};
             }
             if (!ferma_la_lettura(r)) continue;
