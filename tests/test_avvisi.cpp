@@ -108,6 +108,9 @@ std::vector<caso_avviso> casi() {
              "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54\r\n"
              "sabbia, 0\r\n",
              "nome-stazione", 2, "\r\n");
+    in_treno("stazione_un_numero_in_meno",
+             "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, ROMA\r\n",
+             "numero-valori", 2, "ROMA");
     in_treno("segnale_un_numero_in_piu", "segnale, 6550, 2, 2, 3, 0, 1, 0, 0, 0, 0, 0, 7\r\n",
              "numero-valori", 2, "7");
     in_treno("segnale_senza_valori", "segnale, 6550, 2, 2, 3\r\nsabbia, 0\r\n", "numero-valori", 2,

@@ -276,6 +276,16 @@ class controllo {
             return tra_virgolette(p.parola) + " vuole " + std::to_string(voluti) +
                    (voluti == 1 ? " valore" : " valori") + ", questa riga ne ha ";
         };
+        if (const campo_letto* testo = testo_al_posto_di_un_numero(p, v)) {
+            // A number too few before a text value: the text lands where a number is read.
+            avviso(avvisi::numero_valori, r, testo->colonna,
+                   tra_virgolette(testo->testo) + " sta dove " + tra_virgolette(p.parola) +
+                       " legge un numero: alla riga manca un numero prima di esso (vuole " +
+                       std::to_string(voluti) +
+                       " valori in tutto), e la lettura si ferma qui "
+                       "con l'errore 25");
+            return;
+        }
         if (trovati < voluti) {
             const std::int32_t colonna = static_cast<std::int32_t>(r.testo.size()) + 1;
             std::string messaggio = intro() + std::to_string(trovati) + ": ";
@@ -313,6 +323,17 @@ class controllo {
                            ": c'è un valore di troppo prima del nome?");
             }
         }
+    }
+
+    // The first value read as a number that holds a word: a line short of one number.
+    static const campo_letto* testo_al_posto_di_un_numero(const descrizione_parola_chiave& p,
+                                                          const valori_riga& v) {
+        for (std::size_t i = 0; i < v.valori.size(); ++i) {
+            const campo_letto& c = v.valori[i];
+            const bool parola = !c.testo.empty() && !numerico(c.testo) && !c.numero;
+            if (p.valori[i].larghezza != larghezza_valore::testo && parola) return &c;
+        }
+        return nullptr;
     }
 
     // A value the reader cannot read with its width: the reading's fault, error 25.
