@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "aiuto_test.h"
+#include "avvisi/nomi_avvisi.h"
 #include "compilazione/compila_testi.h"
+#include "compilazione/spiegazioni.h"
 #include "output/destinazione_memoria.h"
 #include "scenario_lungo.h"
 #include "source_text/scenario_incorporato.h"
@@ -284,6 +286,46 @@ TEST(OpzioniAvvisi, CleanScenariosGiveNoWarning) {
         const compilazione_in_memoria c = compila(l, t, true, true);
         EXPECT_EQ(c.esito.codice_errore, 0);
         EXPECT_TRUE(c.esito.reperti.empty()) << elenco(c.esito.reperti);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+std::string con_crlf(std::string_view righe) {
+    std::string t;
+    for (const char c : righe) t += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return t + "\r\n";
+}
+
+// Each explanation's wrong lines get its warning, and its corrected lines no warning at all.
+TEST(SpiegazioniAvvisi, EveryWarningIsExplainedAndItsExampleGetsIt) {
+    for (const std::string_view nome : avvisi::tutti()) {
+        SCOPED_TRACE(std::string(nome));
+        const auto testo = spiegazione(nome);
+        ASSERT_TRUE(testo.has_value());
+        EXPECT_TRUE(testo->starts_with("Warning -W" + std::string(nome) + ": ")) << *testo;
+    }
+    ASSERT_EQ(spiegazioni_degli_avvisi().size(), avvisi::tutti().size());
+    for (const spiegazione_avviso& a : spiegazioni_degli_avvisi()) {
+        if (!a.esempio_autonomo) continue;
+        SCOPED_TRACE(std::string(a.nome));
+        auto testi = [&](std::string_view righe) -> std::pair<std::string, std::string> {
+            if (a.file == sorgente::file_treno) return {linea(""), treno(con_crlf(righe))};
+            return {"[generale]\r\nlunghezza percorso, 12000\r\n" + con_crlf(righe) + "[fine]\r\n",
+                    treno("")};
+        };
+        const auto [linea_sbagliata, treno_sbagliato] = testi(a.sbagliato);
+        const compilazione_in_memoria sbagliato =
+            compila(linea_sbagliata, treno_sbagliato, true, false);
+        EXPECT_TRUE(std::any_of(sbagliato.esito.reperti.begin(), sbagliato.esito.reperti.end(),
+                                [&](const reperto& r) { return r.nome == a.nome; }))
+            << elenco(sbagliato.esito.reperti);
+        const auto [linea_corretta, treno_corretto] = testi(a.corretto);
+        const compilazione_in_memoria corretto =
+            compila(linea_corretta, treno_corretto, true, false);
+        EXPECT_TRUE(corretto.esito.reperti.empty()) << elenco(corretto.esito.reperti);
     }
 }
 

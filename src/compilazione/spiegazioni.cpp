@@ -288,13 +288,12 @@ constexpr spiegazione_avviso avvisi_spiegati[] = {
      "when the word is a keyword of the other file. The general section's keywords are matched "
      "in exact case: write them in small letters.",
      sorgente::file_treno, "stazone, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA",
-     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA"},
+     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA", true},
     {"sezione-sbagliata", "a line file keyword stands in the wrong section",
      "The line file's general section runs from `[generale]` to the first `[...]` header; its "
      "keywords are read only there, and the later ones (curves, gradients, mountains, boards) "
      "only after it. A keyword in the other part is ignored.",
-     sorgente::file_linea, "[generale]\npendenza, 3000, 5\n[pendenze]",
-     "[generale]\n[pendenze]\npendenza, 3000, 5"},
+     sorgente::file_linea, "pendenza, 3000, 5\n[pendenze]", "[pendenze]\npendenza, 3000, 5", true},
     {"numero-valori", "a keyword line holds fewer or more values than its keyword reads",
      "The readers do not read lines: they read a stream of fields. A line short of values takes "
      "the missing ones from the next line; a value too many is read as a keyword field of its "
@@ -302,14 +301,14 @@ constexpr spiegazione_avviso avvisi_spiegati[] = {
      "values the keyword wants, how many the line has, and which line the missing ones come "
      "from. Values are whole numbers.",
      sorgente::file_treno, "rallentamento, 400,5, 30, 100, 0, 0, 0",
-     "rallentamento, 400, 30, 100, 0, 0, 0"},
+     "rallentamento, 400, 30, 100, 0, 0, 0", true},
     {"nome-stazione", "a station's name is missing or is a number",
      "The station's name is its last value and runs to the end of the line. With one number "
      "too many the last number becomes the name and the real name is ignored; with a number "
      "too few the name is taken from the next line.",
      sorgente::file_treno,
      "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, 0, ROMA",
-     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA"},
+     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA", true},
     {"ordine", "lines that go in increasing position are out of order",
      "`velocita`, `aderenza` and `pendenza` lines each fill the cells from their position up to "
      "the next line's; curves build the plan metre by metre; stations lie one after the other. "
@@ -317,40 +316,40 @@ constexpr spiegazione_avviso avvisi_spiegati[] = {
      "from which cell or metre the compiled scenario holds it. Stations out of order get "
      "error 22, and the warning's note says why.",
      sorgente::file_treno, "velocita, 0, 60\nvelocita, 5000, 95\nvelocita, 3000, 80",
-     "velocita, 0, 60\nvelocita, 3000, 80\nvelocita, 5000, 95"},
+     "velocita, 0, 60\nvelocita, 3000, 80\nvelocita, 5000, 95", true},
     {"curve-sovrapposte", "a curve starts before the previous curve ends",
      "The plan of the line is built metre by metre: a curve bends only the metres not yet "
      "built, so the part that overlaps the previous curve is lost. The warning tells which "
      "metres the curve still bends.",
-     sorgente::file_linea, "curvas2, 1800, 1100\ncurvad3, 2500, 500",
-     "curvas2, 1800, 1100\ncurvad3, 3000, 500"},
+     sorgente::file_linea, "[curve]\ncurvas2, 1800, 1100\ncurvad3, 2500, 500",
+     "[curve]\ncurvas2, 1800, 1100\ncurvad3, 3000, 500", true},
     {"negativo", "a length or a position is negative",
      "Lengths and positions are metres from the start of the line, 0 or more. A negative "
      "length turns a station's stop zone or a slowdown around, a curve with one does not "
      "bend, and a negative position lies before the line.",
      sorgente::file_treno,
      "stazione, 4700, 12, -400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA",
-     "stazione, 4700, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA"},
+     "stazione, 4700, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA", true},
     {"fuori-passo", "a signal, board, slowdown or reduction is not on a multiple of 50 m",
      "Point features go into the 50 m cells of the track model: one that is not on a multiple "
      "of 50 m is moved to the nearest cell (halves to the even one). The note tells the cell "
      "and the metres where it lands.",
      sorgente::file_treno, "segnale, 6560, 2, 2, 3, 0, 1, 0, 0, 0, 0, 0",
-     "segnale, 6550, 2, 2, 3, 0, 1, 0, 0, 0, 0, 0"},
+     "segnale, 6550, 2, 2, 3, 0, 1, 0, 0, 0, 0, 0", true},
     {"bit-bassi", "a value outside its range is stored without a test",
      "Some values go into a byte or a 16-bit field of the compiled scenario, or are put "
      "together with another value, with no test: the adhesion keeps its low 8 bits (300 "
      "becomes 44), a reduction's code its low 16 bits, a signal's digits run into each other. "
      "The warning tells what the compiled scenario holds.",
-     sorgente::file_treno, "aderenza, 0, 300", "aderenza, 0, 100"},
+     sorgente::file_treno, "aderenza, 0, 300", "aderenza, 0, 100", true},
     {"generale-mancante", "the train run file has no `[generale]` line",
      "Everything before `[generale]` is ignored: a train run file without it compiles to an "
      "empty train, with no error. Put `[generale]` on the file's first line.",
-     sorgente::file_treno, "numero vetture, 5", "[generale]\nnumero vetture, 5"},
+     sorgente::file_treno, "numero vetture, 5", "[generale]\nnumero vetture, 5", false},
     {"file-vuoto", "a source file is empty",
      "An empty line file is error 102; an empty train run file compiles to an empty train. "
      "Both usually mean the wrong file was given.",
-     sorgente::file_treno, "", "[generale]\nnumero vetture, 5"},
+     sorgente::file_treno, "", "[generale]\nnumero vetture, 5", false},
     {"non-raggiunto", "a line the readers would reject, after the reading stopped",
      "The readers stop at the first error of a file (and the train run file is not read after "
      "most errors of the line file). The checking pass reads on, and tells for each later line "
@@ -359,19 +358,20 @@ constexpr spiegazione_avviso avvisi_spiegati[] = {
      "stazione, 3725, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, A\n"
      "stazione, 9725, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, B",
      "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, A\n"
-     "stazione, 9750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, B"},
+     "stazione, 9750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, B",
+     true},
     {"utf16-senza-bom", "a file holds NUL bytes and no byte-order mark",
      "A file saved as UTF-16 without a byte-order mark has a NUL byte beside every letter, "
      "and the readers find no keyword in it (a line file gets error 102). Save the file as "
      "UTF-8 or Windows-1252, or compile it with `--encoding utf-16`.",
-     sorgente::file_linea, "", ""},
+     sorgente::file_linea, "", "", false},
     {"codifica", "a file was converted from UTF-8 or UTF-16 (a note)",
      "Scenario files are Windows-1252. A file that is valid UTF-8 with at least one character "
      "beyond ASCII, or UTF-16 with a byte-order mark, is converted (`--encoding auto`); the "
      "note names the encoding. A character that Windows-1252 cannot hold is an error at its "
      "line and column, and nothing is written. `--encoding cp1252` reads every file byte for "
      "byte.",
-     sorgente::file_treno, "", ""},
+     sorgente::file_treno, "", "", false},
 };
 
 std::string testo_avviso(const spiegazione_avviso& a) {

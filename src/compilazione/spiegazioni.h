@@ -29,6 +29,9 @@ struct spiegazione_avviso {
     sorgente file;
     std::string_view sbagliato;  // empty when no line shows it (an encoding)
     std::string_view corretto;
+    // Whether the lines show it on their own, after "[generale]" (and, in the line file, a
+    // 12 km general section): a whole file without it or an empty one cannot be shown so.
+    bool esempio_autonomo;
 };
 
 // Every warning's explanation, in the order `spiega avvisi` lists them.
