@@ -87,6 +87,7 @@ std::vector<caso_avviso> casi() {
     // Misspelled keywords, and keywords of the other file or section.
     in_treno("stazone", "stazone" + stazione(3750, "ROMA").substr(8), "parola-sconosciuta", 2,
              "stazone");
+    in_treno("parola_con_lettere_accentate", "citt\xE0, 5\r\n", "parola-sconosciuta", 2, "citt");
     in_treno("segnal", "segnal, 6550, 2, 2, 3, 0, 1, 0, 0, 0, 0, 0\r\n", "parola-sconosciuta", 2,
              "segnal");
     in_linea("cruvas4", "cruvas4, 1800, 1100\r\n", "parola-sconosciuta", 4, "cruvas4");

@@ -15,6 +15,7 @@
 #include "compilazione/registra_reperto.h"
 #include "model/codici_errore.h"
 #include "model/numeri.h"
+#include "source_text/codifica_1252.h"
 #include "source_text/descrizione_campi.h"
 #include "source_text/lettore_campi.h"
 #include "source_text/segnalazioni.h"
@@ -84,8 +85,9 @@ sorgente altro_file(sorgente file) {
     return file == sorgente::file_linea ? sorgente::file_treno : sorgente::file_linea;
 }
 
+// A field of the source (Windows-1252) quoted in a message (UTF-8).
 std::string tra_virgolette(std::string_view t) {
-    return "«" + std::string(t) + "»";
+    return "«" + testo_1252_a_utf8(t) + "»";
 }
 
 bool generale(const descrizione_parola_chiave& p) {
