@@ -5,7 +5,7 @@
 #include <string>
 
 #include "compilazione/compila_testi.h"
-#include "driver/compila_treni.h"
+#include "driver/comando_treni.h"
 #include "driver/esecuzione.h"
 #include "driver/file_testo.h"
 #include "driver/nomi_scenario.h"
@@ -150,29 +150,16 @@ esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzio
     return compila_testi(sorgenti, o.compilazione(), parte);
 }
 
-// Several trains, or a scenario folder: each train as its own compile would be.
+// Several trains, or a scenario folder: each train compiled as its own compile would be.
 int compila_piu_treni(const opzioni_compile& o) {
     if (o.piano) return errore_uso("--plan vuole un solo treno");
     if (o.numero_treno) return errore_uso("--train vuole un solo file di marcia");
-    std::vector<linea_con_treni> linee;
-    std::optional<std::string> errore;
-    if (o.file_treno.empty()) {
-        if (o.nome_linea) return errore_uso("--line-name non va con una cartella");
-        errore = treni_in_cartella(o.file_linea, linee);
-    } else {
-        const std::optional<std::string> nome =
-            o.nome_linea ? o.nome_linea : nome_linea_da_file(o.file_linea);
-        if (!nome) {
-            return errore_uso(
-                "manca --line-name: il nome di LINE_FILE non finisce in \"_linea.txt\"");
-        }
-        std::vector<std::string> file_treni{o.file_treno};
-        file_treni.insert(file_treni.end(), o.altri_treni.begin(), o.altri_treni.end());
-        errore = treni_da_file(o.file_linea, *nome, file_treni, linee);
-    }
-    if (errore) return errore_uso(*errore);
-    auto compila_treno = [&o](const linea_con_treni& l, const treno_da_compilare& t,
-                              const sorgenti_compilazione& s, file_del_treno scelta) {
+    richiesta_treni r{o.file_linea, o.nome_linea, {},          o.cartella_uscita,
+                      o.json,       o.verboso,    o.silenzioso};
+    if (!o.file_treno.empty()) r.file_treni.push_back(o.file_treno);
+    r.file_treni.insert(r.file_treni.end(), o.altri_treni.begin(), o.altri_treni.end());
+    return esegui_piu_treni(r, [&o](const linea_con_treni& l, const treno_da_compilare& t,
+                                    const sorgenti_compilazione& s, file_del_treno scelta) {
         opzioni_compile del_treno = o;
         del_treno.file_linea = l.file;
         del_treno.file_treno = t.file;
@@ -180,22 +167,7 @@ int compila_piu_treni(const opzioni_compile& o) {
         del_treno.nome_linea = l.nome;
         del_treno.numero_treno = t.numero;
         return compila_in(s, del_treno, scelta);
-    };
-    std::vector<treno_compilato> treni;
-    {
-        stato_attesa attesa(!o.silenzioso);
-        treni = compila_treni(linee, compila_treno);
-    }
-    std::cerr << (treni.size() == 1 ? treni[0].rapporto.diagnostica : diagnostica_treni(treni));
-    if (o.verboso) std::cerr << riepilogo_treni(treni, o.cartella_uscita);
-    if (o.json) {
-        const treno_compilato& t = treni[0];
-        std::cout << (treni.size() == 1
-                          ? rapporto_json(t.esito, t.rapporto, t.nomi, t.esito.file_prodotti)
-                          : rapporto_json_treni(treni))
-                  << "\n";
-    }
-    return codice_uscita(esito_peggiore(treni));
+    });
 }
 
 }  // namespace
