@@ -18,7 +18,7 @@ constexpr const char* testo_aiuto =
     "                      [--line-name NOME] [--train NUMERO] [--no-profile] [--check]\n"
     "                      [--plan PIANO.svg] [-v] [--quiet] [--json]\n"
     "     compila_scenario compile CARTELLA [-o DIR] [--no-profile] [--check] [-v] [--json]\n"
-    "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all]\n"
+    "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all] [--raw]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"

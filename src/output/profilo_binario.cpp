@@ -2,28 +2,13 @@
 // metre, then column 1. Both columns come out of one walk along the line, each through a
 // small buffer of its own that is written at the column's place in the file.
 #include <algorithm>
-#include <bit>
-#include <cstring>
 #include <memory>
 
 #include "output/flusso_uscita.h"
 #include "output/formato_binario.h"
+#include "output/scrittore_le.h"
 
 namespace {
-
-constexpr std::size_t byte_tag = 2;
-
-std::uint64_t byte_elemento(tipo_elemento tipo) {
-    switch (tipo) {
-        case tipo_elemento::vuoto:
-            return byte_tag;
-        case tipo_elemento::intero16:
-            return byte_tag + 2;
-        case tipo_elemento::doppio:
-            return byte_tag + 8;
-    }
-    return byte_tag;
-}
 
 // Column 0's length in the file, which is where column 1 begins.
 std::uint64_t byte_colonna(const tracciato& p) {
@@ -33,16 +18,6 @@ std::uint64_t byte_colonna(const tracciato& p) {
     return interi * byte_elemento(tipo_elemento::intero16) +
            (metri - vuoti - interi) * byte_elemento(tipo_elemento::doppio) +
            vuoti * byte_elemento(tipo_elemento::vuoto);
-}
-
-template <typename T>
-void metti_le(unsigned char* dove, T v) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(dove, &v, sizeof v);
-    } else {
-        for (std::size_t i = 0; i < sizeof v; ++i)
-            dove[i] = static_cast<unsigned char>(v >> (8 * i));
-    }
 }
 
 // A block of about an eighth of the column, between 16 and 256 KiB: every fresh page costs a
@@ -62,16 +37,10 @@ class colonna_in_uscita {
 
     void elemento(tipo_elemento tipo, double valore) {
         // Flushed while the largest element still fits, so that none is ever split.
-        if (pieno_ > dimensione_ - (byte_tag + 8)) svuota();
-        unsigned char* dove = blocco_.get() + pieno_;
-        metti_le(dove, static_cast<std::uint16_t>(tipo));
-        if (tipo == tipo_elemento::intero16) {
-            metti_le(dove + byte_tag,
-                     static_cast<std::uint16_t>(static_cast<std::int16_t>(valore)));
-        } else if (tipo == tipo_elemento::doppio) {
-            metti_le(dove + byte_tag, std::bit_cast<std::uint64_t>(valore));
-        }
-        pieno_ += byte_elemento(tipo);
+        if (pieno_ > dimensione_ - byte_elemento_massimo) svuota();
+        scrittore_le s(blocco_.get() + pieno_);
+        s.elemento(tipo, valore);
+        pieno_ = static_cast<std::size_t>(s.dove() - blocco_.get());
     }
 
     void svuota() {
