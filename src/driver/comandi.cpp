@@ -12,6 +12,7 @@
 #include "driver/stato_attesa.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
+#include "lsp/esegui_lsp.h"
 #include "model/form1.h"
 
 namespace {
@@ -23,6 +24,7 @@ constexpr const char* testo_aiuto =
     "                      [--quiet] [--json]\n"
     "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
+    "     compila_scenario lsp   (server del linguaggio per gli editor, su stdin e stdout)\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"
     "treno 9402) nella cartella del programma, o in DIR.\n"
@@ -115,6 +117,7 @@ int esegui_comando(int argc, char** argv) {
         if (argomenti[0] == "compile") return esegui_compile(resto);
         if (argomenti[0] == "dump") return esegui_dump(resto);
         if (argomenti[0] == "plan") return esegui_plan(resto);
+        if (argomenti[0] == "lsp") return esegui_lsp(resto);
     }
     return incorporato(argomenti);
 }
