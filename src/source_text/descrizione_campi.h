@@ -6,19 +6,20 @@
 #include <string>
 #include <string_view>
 
-#include "compilazione/reperto.h"
+#include "model/form1.h"  // sorgente
 
 // What the readers take for a value.
 enum class larghezza_valore : std::uint8_t { byte, intero16, intero32, testo };
 
 // One value of a keyword line, as an author writes it and as the compiler uses it.
 struct descrizione_valore {
-    std::string_view nome;     // short name, as the guide and the editor show it
+    std::string_view nome;  // short name, as the guide and the editor show it
     larghezza_valore larghezza;
-    std::string_view unita;    // "m", "km/h", "‰", "s", ""...
-    std::int64_t minimo;       // the range the compiler accepts without a fault or a finding
+    std::string_view unita;  // "m", "km/h", "‰", "s", ""...
+    std::int64_t minimo;     // the range the compiler accepts without a fault or a finding
     std::int64_t massimo;
-    std::string_view effetto;  // what it does in the compiled scenario (UTF-8, one paragraph)
+    std::string_view effetto;      // what it does in the compiled scenario (UTF-8, one paragraph)
+    std::string_view fuori_campo;  // what a value outside minimo..massimo gets (UTF-8)
 };
 
 // One keyword of a scenario file: the word an author writes first on the line, the values
@@ -44,3 +45,12 @@ const descrizione_parola_chiave* parola_chiave_di(sorgente file, std::string_vie
 // Empty when the value is stored as written.
 std::string valore_memorizzato(const descrizione_parola_chiave& parola, std::size_t indice,
                                std::int64_t valore);
+
+// The same, knowing the line's numbers in line order (`numeri[i]` is value i; a text value
+// and the values after the last number are simply absent). Values that act together are
+// then told whole: a station's timetable as hh:mm:ss, its stop zone, a board's speed pair.
+std::string valore_memorizzato(const descrizione_parola_chiave& parola, std::size_t indice,
+                               std::span<const std::int64_t> numeri);
+
+// "byte", "16-bit", "32-bit" or "text", as the guide and the editor name a width.
+std::string_view nome_larghezza(larghezza_valore larghezza);
