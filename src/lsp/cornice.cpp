@@ -1,10 +1,13 @@
 #include "lsp/cornice.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
 
 constexpr std::string_view fine_intestazione = "\r\n\r\n";
+// Where the reader picks the stream up again after a header it had to drop.
+constexpr std::string_view campo_lunghezza = "Content-Length";
 
 bool stesso_nome(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -70,15 +73,29 @@ std::optional<cornice_letta> lettore_cornici::leggi_intestazione() {
     const std::size_t fine = attesa.find(fine_intestazione);
     if (fine == std::string_view::npos) {
         if (attesa.size() <= massimo_intestazione) return std::nullopt;
-        // Keep the bytes that may begin the end of a header cut across two reads.
-        inizio_ = dati_.size() - (fine_intestazione.size() - 1);
+        riprendi(1);
         return cornice_letta{false, {}, "intestazione troppo lunga"};
     }
-    inizio_ += fine + fine_intestazione.size();
     const lunghezza_letta letta = lunghezza_da(attesa.substr(0, fine));
-    if (!letta.lunghezza) return cornice_letta{false, {}, letta.difetto};
+    if (!letta.lunghezza) {
+        riprendi(fine + fine_intestazione.size());
+        return cornice_letta{false, {}, letta.difetto};
+    }
+    inizio_ += fine + fine_intestazione.size();
     lunghezza_corpo_ = letta.lunghezza;
     return leggi_corpo();
+}
+
+void lettore_cornici::riprendi(std::size_t minimo) {
+    const std::string_view attesa = std::string_view(dati_).substr(inizio_);
+    const std::size_t prossima = attesa.find(campo_lunghezza, 1);
+    if (prossima != std::string_view::npos) {
+        inizio_ += prossima;
+        return;
+    }
+    // The start of the next header may be cut across two reads: its first bytes stay.
+    const std::size_t tenuti = std::min(attesa.size(), campo_lunghezza.size() - 1);
+    inizio_ += std::max(minimo, attesa.size() - tenuti);
 }
 
 std::optional<cornice_letta> lettore_cornici::leggi_corpo() {

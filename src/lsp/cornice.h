@@ -16,8 +16,8 @@ struct cornice_letta {
 };
 
 // Cuts a byte stream into messages, however the bytes arrive. Holds at most one header
-// and one body: a header that grows past its limit or a length past the body limit is
-// dropped, and the reader carries on with the bytes after it.
+// and one body. A header without a valid length, or one that grows past its limit, is
+// dropped, and the reading picks up again at the next "Content-Length".
 class lettore_cornici {
   public:
     static constexpr std::size_t massimo_intestazione = 8192;
@@ -32,6 +32,8 @@ class lettore_cornici {
   private:
     std::optional<cornice_letta> leggi_intestazione();
     std::optional<cornice_letta> leggi_corpo();
+    // Drops at least `minimo` bytes of a bad header, up to the next header's start.
+    void riprendi(std::size_t minimo);
     void compatta();
 
     std::string dati_;
