@@ -29,13 +29,14 @@ std::string testo_hover(std::size_t riga, std::size_t colonna) {
 
 TEST(hover_a, describes_the_value_under_the_cursor) {
     const std::string testo = testo_hover(3, 14);
-    EXPECT_NE(testo.find("**stazione**, valore 1 di 17"), std::string::npos) << testo;
+    EXPECT_NE(testo.find("**stazione**, value 1 of 17"), std::string::npos) << testo;
     const descrizione_parola_chiave& stazione = *parola_chiave_di(sorgente::file_treno, "stazione");
     EXPECT_NE(testo.find(std::string(stazione.valori[0].nome)), std::string::npos) << testo;
-    const std::string memorizzato = valore_memorizzato(stazione, 0, 3750);
-    if (!memorizzato.empty()) {
-        EXPECT_NE(testo.find(memorizzato), std::string::npos) << testo;
-    }
+    // What is stored is told from the whole line: the stop zone needs the kind and length too.
+    const std::int64_t numeri[] = {3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54};
+    const std::string memorizzato = valore_memorizzato(stazione, 0, numeri);
+    ASSERT_FALSE(memorizzato.empty());
+    EXPECT_NE(testo.find(memorizzato), std::string::npos) << testo;
     const nlohmann::json h = hover_a(treno, sorgente::file_treno, 3, 14);
     EXPECT_EQ(h["range"]["start"]["character"], 13);
     EXPECT_EQ(h["range"]["end"]["character"], 17);
@@ -44,7 +45,8 @@ TEST(hover_a, describes_the_value_under_the_cursor) {
 TEST(hover_a, describes_the_keyword_and_an_extra_value) {
     const descrizione_parola_chiave& stazione = *parola_chiave_di(sorgente::file_treno, "stazione");
     EXPECT_NE(testo_hover(3, 2).find(std::string(stazione.descrizione)), std::string::npos);
-    EXPECT_NE(testo_hover(3, 89).find("un valore in più"), std::string::npos) << testo_hover(3, 89);
+    EXPECT_NE(testo_hover(3, 89).find("one value too many"), std::string::npos)
+        << testo_hover(3, 89);
 }
 
 TEST(hover_a, has_nothing_off_the_fields_of_a_keyword_line) {

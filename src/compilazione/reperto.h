@@ -4,8 +4,7 @@
 #include <optional>
 #include <string>
 
-// Which source a finding comes from.
-enum class sorgente : std::uint8_t { nessuna, file_linea, file_treno };
+#include "compilazione/sorgente.h"
 
 enum class livello_reperto : std::uint8_t { errore, avviso, nota };
 

@@ -85,7 +85,7 @@ nlohmann::json completamento_a(std::string_view testo, sorgente file, std::size_
     for (const std::string& nome : intestazioni(file)) {
         voci.push_back({{"label", nome},
                         {"kind", tipo_modulo},
-                        {"detail", "intestazione di sezione"},
+                        {"detail", "section header"},
                         {"filterText", nome},
                         {"textEdit", modifica(riga, inizio, fine, nome)}});
     }

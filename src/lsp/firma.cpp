@@ -16,7 +16,7 @@ nlohmann::json markdown(std::string testo) {
 
 std::string spiegazione(const descrizione_valore& v) {
     std::string testo = larghezza_e_intervallo(v);
-    if (!v.unita.empty()) testo += "; unità: " + std::string(v.unita);
+    if (!v.unita.empty()) testo += ", " + std::string(v.unita);
     if (!v.effetto.empty()) testo += "\n\n" + std::string(v.effetto);
     return testo;
 }

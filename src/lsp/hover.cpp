@@ -3,7 +3,9 @@
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "lsp/campi_riga.h"
 #include "lsp/posizioni_testo.h"
@@ -20,32 +22,45 @@ std::optional<std::int64_t> numero_in(std::string_view campo) {
     return n;
 }
 
+// The line's numbers in line order, up to the first value that is none.
+std::vector<std::int64_t> numeri_della_riga(std::string_view linea, const campi_riga& campi) {
+    std::vector<std::int64_t> numeri;
+    for (const campo_riga& c : campi.valori) {
+        const std::optional<std::int64_t> n = numero_in(linea.substr(c.inizio, c.fine - c.inizio));
+        if (!n) break;
+        numeri.push_back(*n);
+    }
+    return numeri;
+}
+
 std::string sulla_parola(const descrizione_parola_chiave& parola) {
     std::string testo = "**" + std::string(parola.parola) + "** (" + nome_del_file(parola.file);
-    if (!parola.sezione.empty()) testo += ", sezione `" + std::string(parola.sezione) + "`";
-    testo += ", " + std::to_string(parola.valori.size()) + " valori)\n\n" +
+    if (!parola.sezione.empty()) testo += ", section `" + std::string(parola.sezione) + "`";
+    testo += ", " + std::to_string(parola.valori.size()) + " values)\n\n" +
              std::string(parola.descrizione);
-    if (!parola.esempio.empty()) testo += "\n\nEsempio: `" + std::string(parola.esempio) + "`";
+    if (!parola.esempio.empty()) testo += "\n\nExample: `" + std::string(parola.esempio) + "`";
     return testo;
 }
 
 std::string sul_valore(const descrizione_parola_chiave& parola, std::size_t k,
-                       std::string_view scritto) {
-    const std::string capo = "**" + std::string(parola.parola) + "**, valore " +
-                             std::to_string(k + 1) + " di " + std::to_string(parola.valori.size());
+                       std::span<const std::int64_t> numeri) {
+    const std::string capo = "**" + std::string(parola.parola) + "**, value " +
+                             std::to_string(k + 1) + " of " + std::to_string(parola.valori.size());
     if (k >= parola.valori.size()) {
-        return capo + ": un valore in più. La riga ne vuole " +
+        return capo + ": one value too many. The line reads " +
                std::to_string(parola.valori.size()) +
-               "; questo campo è letto come la parola chiave di un'altra riga.";
+               "; the reader takes this field for the keyword of another line.";
     }
     const descrizione_valore& v = parola.valori[k];
     std::string testo =
         capo + ": **" + std::string(v.nome) + "**\n\n- " + larghezza_e_intervallo(v);
-    if (!v.unita.empty()) testo += "\n- unità: " + std::string(v.unita);
+    if (!v.unita.empty()) testo += ", " + std::string(v.unita);
+    const std::string memorizzato = valore_memorizzato(parola, k, numeri);
+    if (!memorizzato.empty()) testo += "\n- stored: " + memorizzato;
     if (!v.effetto.empty()) testo += "\n\n" + std::string(v.effetto);
-    if (const std::optional<std::int64_t> n = numero_in(scritto)) {
-        const std::string memorizzato = valore_memorizzato(parola, k, *n);
-        if (!memorizzato.empty()) testo += "\n\nIl compilatore memorizza: " + memorizzato;
+    if (!v.fuori_campo.empty()) {
+        testo += v.larghezza == larghezza_valore::testo ? "\n\nNote: " : "\n\nOut of range: ";
+        testo += v.fuori_campo;
     }
     return testo;
 }
@@ -68,8 +83,7 @@ nlohmann::json hover_a(std::string_view testo, sorgente file, std::size_t riga,
     if (!dove.sulla_parola && !dove.valore) return nullptr;
     const campo_riga& campo = dove.valore ? campi.valori[*dove.valore] : campi.parola;
     const std::string valore =
-        dove.valore ? sul_valore(*parola, *dove.valore,
-                                 linea.substr(campo.inizio, campo.fine - campo.inizio))
+        dove.valore ? sul_valore(*parola, *dove.valore, numeri_della_riga(linea, campi))
                     : sulla_parola(*parola);
     return {{"contents", {{"kind", "markdown"}, {"value", valore}}},
             {"range", intervallo(riga, linea, campo)}};

@@ -1,27 +1,12 @@
 #include "lsp/testi_campi.h"
 
-namespace {
-
-std::string intervallo(const descrizione_valore& valore) {
-    return ", da " + std::to_string(valore.minimo) + " a " + std::to_string(valore.massimo);
-}
-
-}  // namespace
-
 std::string larghezza_e_intervallo(const descrizione_valore& valore) {
-    switch (valore.larghezza) {
-        case larghezza_valore::byte:
-            return "intero senza segno a 8 bit" + intervallo(valore);
-        case larghezza_valore::intero16:
-            return "intero a 16 bit" + intervallo(valore);
-        case larghezza_valore::intero32:
-            return "intero a 32 bit" + intervallo(valore);
-        case larghezza_valore::testo:
-            break;
-    }
-    return "testo, fino alla virgola o alla fine della riga";
+    if (valore.larghezza == larghezza_valore::testo)
+        return "text, to the next comma or the end of the line";
+    return std::string(nome_larghezza(valore.larghezza)) + ", " + std::to_string(valore.minimo) +
+           " to " + std::to_string(valore.massimo);
 }
 
 std::string nome_del_file(sorgente file) {
-    return file == sorgente::file_treno ? "file di marcia" : "file di linea";
+    return file == sorgente::file_treno ? "train run file" : "line file";
 }

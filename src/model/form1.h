@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "compilazione/sorgente.h"
 #include "model/cella.h"
 #include "model/riga_sim.h"
 #include "model/tracciato.h"
 
 class lettore_campi;
 struct stato_lettura;
-
-// Which source a finding comes from, so that a diagnostic can point at it.
-enum class sorgente : std::uint8_t { nessuna, file_linea, file_treno };
 
 // Where the field that raised the last finding stood.
 struct luogo_sorgente {
