@@ -1,21 +1,35 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Developers and CI build with WERROR=ON; a user's plain build leaves it off.
+WERROR ?= OFF
+CMAKE_FLAGS ?=
 
-.PHONY: all configure build run test bench test-sanitize fuzz fuzz-smoke soak clean
+.PHONY: all configure build run test release-check bench test-sanitize fuzz fuzz-smoke soak clean
 
 all: build
 
 configure:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOMPILA_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program alone: neither the tests nor the benchmarks are built.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target compila_scenario
 	./$(BUILD)/compila_scenario
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Release builds with both compilers, warnings as errors: what CI checks beside the tests.
+release-check:
+	cmake -S . -B build-release-gcc -DCMAKE_BUILD_TYPE=Release -DCOMPILA_WERROR=ON \
+		-DBUILD_TESTING=OFF -DCMAKE_CXX_COMPILER=g++
+	cmake --build build-release-gcc -j $(JOBS)
+	cmake -S . -B build-release-clang -DCMAKE_BUILD_TYPE=Release -DCOMPILA_WERROR=ON \
+		-DBUILD_TESTING=OFF -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-release-clang -j $(JOBS)
 
 # Builds and runs the benchmarks (Google Benchmark, Debian's libbenchmark-dev), then the
 # peak memory of one compile run of the longest line.
@@ -27,24 +41,30 @@ bench: build
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang.
 test-sanitize:
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOMPILA_WERROR=ON \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_SANITIZE=ON
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer target, with both sanitizers.
+# The libFuzzer targets, with both sanitizers: the compiler and the language server's input.
 fuzz:
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz
+	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz cornice_fuzz
 
-# One minute on the seed corpus; new inputs go to build-fuzz/corpus, never into fuzz/corpus.
+# One minute on the compiler's seed corpus, half a minute on the server's; new inputs go to
+# build-fuzz/corpus and build-fuzz/corpus_lsp, never into fuzz/.
 FUZZ_SECONDS ?= 60
+FUZZ_LSP_SECONDS ?= 30
 FUZZ_FLAGS = -max_len=4096 -timeout=20 -dict=fuzz/keywords.dict -print_final_stats=1
 fuzz-smoke: fuzz
 	mkdir -p build-fuzz/corpus build-fuzz/findings
 	./build-fuzz/fuzz/compila_fuzz $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
 		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus fuzz/corpus
+	mkdir -p build-fuzz/corpus_lsp
+	./build-fuzz/fuzz/cornice_fuzz -max_len=16384 -timeout=20 -dict=fuzz/lsp.dict \
+		-print_final_stats=1 -max_total_time=$(FUZZ_LSP_SECONDS) \
+		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus_lsp fuzz/corpus_lsp
 
 # 10,000 mutations of the embedded pair through the real binary (not run by CI).
 soak: build

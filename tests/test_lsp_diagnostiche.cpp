@@ -10,8 +10,8 @@ reperto di(livello_reperto livello, std::int32_t numero, std::string nome, std::
     r.livello = livello;
     r.numero = numero;
     r.nome = std::move(nome);
-    r.riga = riga;
-    r.colonna = colonna;
+    r.luogo.riga = riga;
+    r.luogo.colonna = colonna;
     r.messaggio = "messaggio";
     return r;
 }
@@ -52,8 +52,18 @@ TEST(diagnostica_lsp, places_the_finding_on_its_field_with_its_code) {
         EXPECT_EQ(d["source"], "compila_scenario");
         d.erase("message");
         d.erase("source");
-        EXPECT_EQ(d, c.attesa) << c.r.riga << ":" << c.r.colonna;
+        EXPECT_EQ(d, c.attesa) << c.r.luogo.riga << ":" << c.r.luogo.colonna;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(diagnostica_lsp, tells_the_position_as_the_compiler_prints_it) {
+    reperto r = di(livello_reperto::errore, 8, "", 2, 14);
+    r.posizione = 3725;
+    EXPECT_EQ(diagnostica_lsp(r, testo)["message"], "messaggio (posizione 3725 m)");
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "driver/cartella_temporanea.h"
+#include "driver/file_testo.h"
 #include "model/guasto.h"
 #include "model/tracciato.h"
 #include "output/file_atomico.h"
 #include "output/formato_binario.h"
-#include "source_text/file_testo.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "aiuto_test.h"
+#include "compilazione/formato_reperti.h"
+#include "compilazione/messaggi_errore.h"
 #include "compilazione/spiegazioni.h"
-#include "driver/compilazione.h"
-#include "driver/messaggi_errore.h"
 #include "source_text/guida_campi.h"
 
 namespace {
@@ -31,7 +31,7 @@ bool della_sezione_generale(std::string_view riga) {
 }
 
 struct esito_prova {
-    esito_esecuzione esito;
+    fine_compilazione fine;
     std::int32_t codice;
     std::string messaggio;
 };
@@ -47,17 +47,14 @@ class Spiegazioni : public testing::Test {
                                                                : successive;
             dove += std::string(riga) + "\r\n";
         }
-        const std::string linea = cartella.file("Prova_linea.txt");
-        const std::string corsa = cartella.file("Prova_1-.txt");
-        aiuto::scrivi(linea, "[generale]\r\nlunghezza percorso, 12000\r\n" + generale +
-                                 "[curve]\r\n" + successive + "[fine]\r\n");
-        aiuto::scrivi(corsa, "[generale]\r\n" + treno + "[fine]\r\n");
-        Form1 f;
-        const auto r = compila(f, {linea, corsa, cartella.percorso(), "Prova", "1", false, true});
-        return {r.esito, f.codice_errore, r.messaggio};
+        const aiuto::compilato c =
+            aiuto::compila_in_memoria("[generale]\r\nlunghezza percorso, 12000\r\n" + generale +
+                                          "[curve]\r\n" + successive + "[fine]\r\n",
+                                      "[generale]\r\n" + treno + "[fine]\r\n", 1, "Prova", "1");
+        return {c.esito.fine, c.esito.codice_errore,
+                c.esito.testo_errore +
+                    descrivi_reperti(c.esito.reperti, {"Prova_linea.txt", "Prova_1-.txt"})};
     }
-
-    aiuto::cartella_temporanea cartella;
 };
 
 TEST_F(Spiegazioni, EveryErrorNumberHasAnExplanation) {
@@ -90,14 +87,14 @@ TEST_F(Spiegazioni, ExamplesGetTheirErrorAndTheCorrectionsCompileCleanly) {
         const esito_prova sbagliato = compila_con(e.file, e.sbagliato);
         if (e.numero >= 1000) {
             // The header conflicts stop the run before anything is written.
-            EXPECT_EQ(sbagliato.esito, esito_esecuzione::errore);
+            EXPECT_EQ(sbagliato.fine, fine_compilazione::errore);
             EXPECT_NE(sbagliato.messaggio.find(std::to_string(e.numero)), std::string::npos)
                 << sbagliato.messaggio;
         } else {
             EXPECT_EQ(sbagliato.codice, e.numero);
         }
         const esito_prova corretto = compila_con(e.file, e.corretto);
-        EXPECT_EQ(corretto.esito, esito_esecuzione::ok) << corretto.messaggio;
+        EXPECT_EQ(corretto.fine, fine_compilazione::completata) << corretto.messaggio;
         EXPECT_EQ(corretto.codice, 0);
     }
 }

@@ -5,15 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/cartella_programma.h"
 #include "driver/comando_compile.h"
-#include "driver/esecuzione.h"
-#include "driver/rapporto_json.h"
-#include "driver/stato_attesa.h"
+#include "driver/esecuzione_incorporata.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
 #include "lsp/esegui_lsp.h"
-#include "model/form1.h"
 
 namespace {
 
@@ -54,30 +50,6 @@ constexpr const char* testo_aiuto =
     "  2   compilato con un errore di validazione (file scritti)\n"
     "  1   errore o guasto (nessun file binario di questa esecuzione scritto)\n"
     "  64  uso errato\n";
-
-struct opzioni_incorporato {
-    std::string cartella;
-    bool silenzioso = false;
-    bool json = false;
-};
-
-int esegui_incorporato(const opzioni_incorporato& o) {
-    Form1 f;
-    rapporto_esecuzione r;
-    {
-        stato_attesa attesa(!o.silenzioso);
-        r = esegui(f, nomi_sorgenti{}, [&] {
-            f.cartella = o.cartella.empty() ? cartella_programma() : o.cartella;
-            f.Form_Load();
-        });
-    }
-    // The text files are named only once the run has set the scenario's names.
-    const nomi_sorgenti nomi{f.percorso_file_linea(), f.percorso_file_treno()};
-    if (r.esito == esito_esecuzione::finding) r = classifica_fine(f, nomi);
-    std::cerr << r.diagnostica;
-    if (o.json) std::cout << rapporto_json(f, r, nomi) << "\n";
-    return codice_uscita(r.esito);
-}
 
 int incorporato(const std::vector<std::string_view>& argomenti) {
     opzioni_incorporato o;

@@ -4,13 +4,17 @@
 #include <optional>
 #include <string>
 
-#include "driver/compilazione.h"
+#include "compilazione/compila_testi.h"
 #include "driver/esecuzione.h"
+#include "driver/file_testo.h"
 #include "driver/nomi_scenario.h"
 #include "driver/rapporto_json.h"
 #include "driver/stato_attesa.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
+#include "output/destinazione_cartella.h"
+#include "output/destinazione_scarto.h"
+#include "source_text/codifica_1252.h"
 
 namespace {
 
@@ -26,9 +30,14 @@ struct opzioni_compile {
     bool solo_verifica = false;
     std::optional<std::string> piano;
 
-    richiesta_compilazione richiesta() const {
-        return {file_linea,    file_treno,    cartella_uscita, *nome_linea,
-                *numero_treno, senza_profilo, solo_verifica};
+    opzioni_compilazione compilazione() const {
+        opzioni_compilazione c;
+        c.nome_linea = utf8_a_1252(*nome_linea);
+        c.numero_treno = utf8_a_1252(*numero_treno);
+        c.nome_linea_file = *nome_linea;
+        c.numero_treno_file = *numero_treno;
+        c.flag_j = senza_profilo ? 0 : 1;
+        return c;
     }
 };
 
@@ -94,10 +103,10 @@ std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
 }
 
 // Draws the compiled scenario; a drawing that fails makes the run a fault.
-rapporto_esecuzione disegna_dopo(const Form1& f, const opzioni_compile& o,
-                                 const rapporto_esecuzione& r) {
+rapporto_esecuzione disegna_dopo(const opzioni_compile& o, const rapporto_esecuzione& r) {
     try {
-        disegna_piano(f.percorso_uscita(*o.nome_linea + "_" + *o.numero_treno + ".sim"), *o.piano);
+        disegna_piano(o.cartella_uscita + "/" + *o.nome_linea + "_" + *o.numero_treno + ".sim",
+                      *o.piano);
     } catch (const std::exception& e) {
         rapporto_esecuzione guasto = rapporto_guasto(e.what());
         guasto.diagnostica = r.diagnostica + guasto.diagnostica;
@@ -106,21 +115,41 @@ rapporto_esecuzione disegna_dopo(const Form1& f, const opzioni_compile& o,
     return r;
 }
 
+// The author's two files, read once; they are never written or deleted.
+sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
+    return {{o.file_linea, leggi_file(o.file_linea), {}},
+            {o.file_treno, leggi_file(o.file_treno), {}}};
+}
+
+esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o) {
+    if (o.solo_verifica) {
+        destinazione_scarto scarto;
+        esito_compilazione e = compila_testi(sorgenti, o.compilazione(), scarto);
+        e.file_prodotti.clear();
+        return e;
+    }
+    destinazione_cartella cartella(o.cartella_uscita);
+    return compila_testi(sorgenti, o.compilazione(), cartella);
+}
+
 }  // namespace
 
 int esegui_compile(const std::vector<std::string_view>& argomenti) {
     opzioni_compile o;
     if (auto errore = analizza(argomenti, o)) return errore_uso(*errore);
     if (auto errore = risolvi_nomi(o)) return errore_uso(*errore);
-    Form1 f;
     const nomi_sorgenti nomi{o.file_linea, o.file_treno};
+    esito_compilazione e;
     rapporto_esecuzione r;
-    {
+    try {
         stato_attesa attesa(!o.silenzioso);
-        r = compila(f, o.richiesta());
+        e = compila_in(leggi_sorgenti(o), o);
+        r = rapporto_di(e, nomi);
+    } catch (const std::exception& guasto) {
+        r = rapporto_guasto(guasto.what());
     }
-    if (o.piano && f.file_scritti.size() > 0) r = disegna_dopo(f, o, r);
+    if (o.piano && !e.file_prodotti.empty()) r = disegna_dopo(o, r);
     std::cerr << r.diagnostica;
-    if (o.json) std::cout << rapporto_json(f, r, nomi) << "\n";
+    if (o.json) std::cout << rapporto_json(e, r, nomi, e.file_prodotti) << "\n";
     return codice_uscita(r.esito);
 }

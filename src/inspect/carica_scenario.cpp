@@ -1,7 +1,7 @@
 #include "inspect/carica_scenario.h"
 
+#include "driver/file_testo.h"
 #include "model/guasto.h"
-#include "source_text/file_testo.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <optional>
 
+#include "driver/file_testo.h"
 #include "inspect/carica_scenario.h"
 #include "inspect/dump.h"
 #include "inspect/elementi_linea.h"
@@ -11,7 +12,6 @@
 #include "inspect/piano_svg.h"
 #include "model/guasto.h"
 #include "output/file_atomico.h"
-#include "source_text/file_testo.h"
 
 namespace {
 

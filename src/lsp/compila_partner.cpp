@@ -7,25 +7,10 @@
 #include <optional>
 
 #include "compilazione/compila_testi.h"
+#include "output/destinazione_scarto.h"
 #include "source_text/codifica_1252.h"
 
 namespace {
-
-// The editor needs the findings alone: the compiled files are dropped as they are written.
-class flusso_scarto : public flusso_uscita {
-  public:
-    void scrivi(const void*, std::size_t) override {}
-    void scrivi_in(std::uint64_t, const void*, std::size_t) override {}
-};
-
-class destinazione_scarto : public destinazione {
-  public:
-    flusso_uscita& apri(const std::string&) override { return flusso_; }
-    void conferma() override {}
-
-  private:
-    flusso_scarto flusso_;
-};
 
 struct testo_file {
     std::string utf8;                 // as the editor shows it
@@ -86,13 +71,14 @@ std::vector<reperto> reperti_della_coppia(const coppia_scenario& coppia,
     opzioni_compilazione opzioni;
     opzioni.nome_linea = utf8_a_1252(coppia.nome_linea);
     opzioni.numero_treno = utf8_a_1252(coppia.numero_treno);
+    // The editor needs the findings alone: the compiled files are dropped as they are written.
     destinazione_scarto scarto;
     return compila_testi(sorgenti, opzioni, scarto).reperti;
 }
 
 const std::string& percorso_del_reperto(const reperto& r, const coppia_scenario& coppia,
                                         const std::string& percorso_modificato) {
-    switch (r.file) {
+    switch (r.luogo.file) {
         case sorgente::file_linea:
             return coppia.percorso_linea;
         case sorgente::file_treno:
@@ -117,7 +103,7 @@ std::vector<reperti_del_file> compila_partner(const partner_file& partner,
         }
         for (const reperto& r : reperti_della_coppia(coppia, buffer)) {
             // Without its partner the compilation's own complaints about it say nothing new.
-            if (manca_partner && r.file == sorgente::nessuna) continue;
+            if (manca_partner && r.luogo.file == sorgente::nessuna) continue;
             const std::string& percorso = percorso_del_reperto(r, coppia, percorso_modificato);
             if (percorso.empty()) continue;
             aggiungi_senza_doppioni(voce_di(voci, percorso, buffer).reperti, r);

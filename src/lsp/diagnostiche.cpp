@@ -1,6 +1,7 @@
 #include "lsp/diagnostiche.h"
 
 #include <cstddef>
+#include <string>
 
 #include "lsp/posizioni_testo.h"
 
@@ -34,14 +35,20 @@ nlohmann::json posizione(std::size_t riga, std::size_t colonna) {
 }
 
 nlohmann::json intervallo_di(const reperto& r, std::string_view testo) {
-    const std::size_t riga = r.riga > 0 ? static_cast<std::size_t>(r.riga - 1) : 0;
+    const std::size_t riga = r.luogo.riga > 0 ? static_cast<std::size_t>(r.luogo.riga - 1) : 0;
     const std::string_view linea = riga_di(testo, riga);
-    if (r.colonna <= 0)
+    if (r.luogo.colonna <= 0)
         return {{"start", posizione(riga, 0)},
                 {"end", posizione(riga, utf16_da_byte(linea, linea.size()))}};
-    const std::size_t inizio = utf16_da_colonna_1252(linea, r.colonna);
+    const std::size_t inizio = utf16_da_colonna_1252(linea, r.luogo.colonna);
     const std::size_t fine = utf16_da_byte(linea, fine_campo(linea, byte_da_utf16(linea, inizio)));
     return {{"start", posizione(riga, inizio)}, {"end", posizione(riga, std::max(fine, inizio))}};
+}
+
+// As the compiler prints it after the file, line and column.
+std::string messaggio_di(const reperto& r) {
+    if (!r.posizione) return r.messaggio;
+    return r.messaggio + " (posizione " + std::to_string(*r.posizione) + " m)";
 }
 
 }  // namespace
@@ -50,7 +57,7 @@ nlohmann::json diagnostica_lsp(const reperto& r, std::string_view testo) {
     nlohmann::json d = {{"range", intervallo_di(r, testo)},
                         {"severity", gravita(r.livello)},
                         {"source", "compila_scenario"},
-                        {"message", r.messaggio}};
+                        {"message", messaggio_di(r)}};
     if (!r.nome.empty()) {
         d["code"] = r.nome;
     } else if (r.numero != 0) {

@@ -36,7 +36,9 @@ mode_t permessi_nuovi_file() {
 file_atomico::file_atomico(std::string percorso) : percorso_(std::move(percorso)) {
     std::string modello = cartella_di(percorso_);
     if (modello.back() != '/') modello += '/';
-    modello += "." + nome_di(percorso_) + ".XXXXXX";
+    modello += '.';
+    modello += nome_di(percorso_);
+    modello += ".XXXXXX";
     fd_ = ::mkstemp(modello.data());
     if (fd_ < 0) fallisci("impossibile creare", errno);
     temporaneo_ = modello;

@@ -68,7 +68,7 @@ std::string esempio(std::string_view riga) {
 
 // The example's numbers in line order, read as the readers read them.
 std::vector<std::int64_t> numeri_esempio(const descrizione_parola_chiave& parola) {
-    lettore_campi lettore{std::string(parola.esempio), parola.file};
+    lettore_campi lettore{parola.esempio, parola.file};
     lettore.leggi_testo();
     std::vector<std::int64_t> numeri;
     for (const descrizione_valore& v : parola.valori) {

@@ -1,4 +1,4 @@
-#include "source_text/file_testo.h"
+#include "driver/file_testo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
