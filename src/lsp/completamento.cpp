@@ -68,10 +68,9 @@ nlohmann::json completamento_a(std::string_view testo, sorgente file, std::size_
     const std::string_view prima = linea.substr(0, cursore);
     nlohmann::json voci = nlohmann::json::array();
     if (prima.find(',') != std::string_view::npos) return voci;
-    const std::size_t inizio =
-        utf16_da_byte(linea, prima.find_first_not_of(" \t") == std::string_view::npos
-                                 ? cursore
-                                 : prima.find_first_not_of(" \t"));
+    // What has been typed of the first field is replaced; the blanks before it stay.
+    const std::size_t scritto = std::min(prima.find_first_not_of(" \t"), cursore);
+    const std::size_t inizio = utf16_da_byte(linea, scritto);
     const std::size_t fine = utf16_da_byte(linea, cursore);
     for (const descrizione_parola_chiave& parola : parole_chiave(file)) {
         voci.push_back({{"label", parola.parola},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,10 @@ enum class tipo_simbolo {
 struct genere_simbolo {
     std::string_view inizio_parola;  // how the keyword the guide writes begins
     tipo_simbolo tipo;
-    std::size_t valore_nome;  // the value that names it; past the values: the keyword and position
+    std::optional<std::size_t> valore_nome;  // the value that names it; none: keyword and position
 };
 
-constexpr std::size_t nessun_nome = 99;
+constexpr std::nullopt_t nessun_nome = std::nullopt;
 
 constexpr genere_simbolo generi[] = {
     {"stazione", tipo_simbolo::oggetto, 16},
@@ -76,8 +77,8 @@ std::optional<simbolo> simbolo_della_riga(std::string_view linea, std::size_t ri
     if (campi.valori.empty()) return std::nullopt;
     const std::string_view posizione = testo_di(linea, campi.valori[0]);
     std::string nome;
-    if (genere->valore_nome < campi.valori.size())
-        nome = testo_di(linea, campi.valori[genere->valore_nome]);
+    if (genere->valore_nome && *genere->valore_nome < campi.valori.size())
+        nome = testo_di(linea, campi.valori[*genere->valore_nome]);
     if (nome.empty()) nome = std::string(primo) + " " + std::string(posizione) + " m";
     const std::size_t fine = utf16_da_byte(linea, linea.size());
     return simbolo{numero_o_zero(posizione),
