@@ -186,7 +186,7 @@ constexpr descrizione_valore valori_velocita[] = {
      "The speed limit holds from cell position / 50 (rounded, halves to even) up to the cell "
      "before the next `velocita` line's; cells before the first line get 0, and the last "
      "speed runs to the end of the model. A line whose cell is not past the cells already "
-     "filled is applied from where the filling has got to.",
+     "filled still writes one cell with the previous speed, and its own follows.",
      fuori_modello},
     {"velocita", intero32, "km/h", 0, 1277,
      "The speed limit, stored in each cell's `vel_limite` byte in steps of 5 km/h: speed / 5, "
@@ -197,7 +197,9 @@ constexpr descrizione_valore valori_velocita[] = {
 constexpr descrizione_valore valori_aderenza[] = {
     {"posizione", intero32, "m", 0, posizione_massima,
      "The adhesion holds from cell position / 50 (rounded, halves to even) up to the cell "
-     "before the next `aderenza` line's; cells before the first line get 0.",
+     "before the next `aderenza` line's; cells before the first line get 0, and the last "
+     "value runs to the end of the model. A line whose cell is not past the cells already "
+     "filled still writes one cell with the previous value.",
      fuori_modello},
     {"aderenza", intero32, "", 0, 255,
      "Adhesion value, in each cell's `aderenza` byte (the embedded scenario uses 100).",
@@ -375,9 +377,10 @@ struct voce {
     prova_parola prova;
 };
 
-const std::string senza_maiuscole = " Exact case: the keyword must be written in small letters.";
+constexpr std::string_view senza_maiuscole =
+    " Exact case: the keyword must be written in small letters.";
 
-const std::string progressive =
+constexpr std::string_view progressive =
     "The compiler orders the three references by decreasing start into header rows 81 to 83; "
     "when the starts add up to 0, the one with a positive end leads («uno» before «due» before "
     "«tre») and all three rows are 0 when none has one; when the greatest start is shared, all "
@@ -429,32 +432,41 @@ std::vector<voce> crea_voci_linea() {
           "lunghezza percorso, 12000"},
          {{"percorso", "lunghezza"}, true}},
         {{"progressiva chilometrica tre", sorgente::file_linea, "[generale]", valori_progressiva,
-          conserva("The third kilometric reference. " + progressive + senza_maiuscole),
+          conserva(std::string("The third kilometric reference. ")
+                       .append(progressive)
+                       .append(senza_maiuscole)),
           "progressiva chilometrica tre, 0, 0, 0"},
          {{"tre", "progressiva"}, false}},
         {{"progressiva chilometrica due", sorgente::file_linea, "[generale]", valori_progressiva,
-          conserva("The second kilometric reference. " + progressive + senza_maiuscole),
+          conserva(std::string("The second kilometric reference. ")
+                       .append(progressive)
+                       .append(senza_maiuscole)),
           "progressiva chilometrica due, 0, 0, 0"},
          {{"due", "progressiva"}, false}},
         {{"progressiva chilometrica uno", sorgente::file_linea, "[generale]", valori_progressiva,
-          conserva("The first kilometric reference. " + progressive + senza_maiuscole),
+          conserva(std::string("The first kilometric reference. ")
+                       .append(progressive)
+                       .append(senza_maiuscole)),
           "progressiva chilometrica uno, 0, 12000, 0"},
          {{"uno", "progressiva"}, false}},
         {{"sfondo uno", sorgente::file_linea, "[generale]", valori_sfondo_uno,
-          conserva("The first scenery value." + senza_maiuscole), "sfondo uno, 1"},
+          conserva(std::string("The first scenery value.").append(senza_maiuscole)),
+          "sfondo uno, 1"},
          {{"sfondo", "uno"}, false}},
         {{"sfondo due", sorgente::file_linea, "[generale]", valori_sfondo_due,
-          conserva("The second scenery value." + senza_maiuscole), "sfondo due, 0"},
+          conserva(std::string("The second scenery value.").append(senza_maiuscole)),
+          "sfondo due, 0"},
          {{"sfondo", "due"}, false}},
         {{"sfondo tre", sorgente::file_linea, "[generale]", valori_sfondo_tre,
-          conserva("The third scenery value." + senza_maiuscole), "sfondo tre, 0"},
+          conserva(std::string("The third scenery value.").append(senza_maiuscole)),
+          "sfondo tre, 0"},
          {{"sfondo", "tre"}, false}},
         {{"ripetizione segnali 9 codici", sorgente::file_linea, "[generale]", valori_ripetizione,
-          conserva("The stretch with cab-signal repetition and its number of codes, in header "
-                   "row 86: 4 when the keyword holds a 4 (`ripetizione segnali 4 codici`), else "
-                   "9 when it holds a 9, and 0 when the end is 0. A keyword with neither digit "
-                   "is error 5." +
-                   senza_maiuscole),
+          conserva(std::string("The stretch with cab-signal repetition and its number of codes, "
+                               "in header row 86: 4 when the keyword holds a 4 (`ripetizione "
+                               "segnali 4 codici`), else 9 when it holds a 9, and 0 when the end "
+                               "is 0. A keyword with neither digit is error 5.")
+                       .append(senza_maiuscole)),
           "ripetizione segnali 9 codici, 1000, 9000"},
          {{"segnali", "ripetizione"}, false}},
         {{"pendenza", sorgente::file_linea, "[pendenze]", valori_pendenza,

@@ -16,7 +16,7 @@ struct descrizione_valore {
     std::string_view nome;  // short name, as the guide and the editor show it
     larghezza_valore larghezza;
     std::string_view unita;  // "m", "km/h", "‰", "s", ""...
-    std::int64_t minimo;     // the range the compiler accepts without a fault or a finding
+    std::int64_t minimo;  // the range the compiler stores as written, without a fault or a finding
     std::int64_t massimo;
     std::string_view effetto;      // what it does in the compiled scenario (UTF-8, one paragraph)
     std::string_view fuori_campo;  // what a value outside minimo..massimo gets (UTF-8)
@@ -36,8 +36,10 @@ struct descrizione_parola_chiave {
 // Every keyword of a file, in the order the guide lists them.
 std::span<const descrizione_parola_chiave> parole_chiave(sorgente file);
 
-// The keyword a line's first field stands for, by the readers' own tests; none when the
-// field is no keyword of that file.
+// The keyword a line's first field stands for, by the readers' own tests (in the readers'
+// order: the first test the field passes); none when the field is no keyword of that file,
+// holds a hyphen (the readers pass over it), or is a curve keyword without a grade digit
+// (which the reader rejects with error 103).
 const descrizione_parola_chiave* parola_chiave_di(sorgente file, std::string_view primo_campo);
 
 // What the compiler stores for value number `indice` (0-based, after the keyword) when the
