@@ -20,6 +20,7 @@ constexpr int errore_analisi = -32700;
 constexpr int richiesta_non_valida = -32600;
 constexpr int metodo_sconosciuto = -32601;
 constexpr int parametri_non_validi = -32602;
+constexpr int errore_interno = -32603;
 constexpr int server_non_inizializzato = -32002;
 
 constexpr int sincronizzazione_incrementale = 2;
@@ -108,23 +109,24 @@ std::vector<json> server_lsp::gestisci(const json& messaggio) {
     }
     const json parametri = messaggio.value("params", json::object());
     const std::string& nome = metodo->get_ref<const std::string&>();
-    uscite uscita;
     if (!messaggio.contains("id")) {
+        uscite uscita;
         try {
             notifica(nome, parametri, uscita);
-        } catch (const json::exception&) {
+        } catch (const std::exception&) {
             // A notification has no response to carry the fault: it is dropped.
         }
         return uscita;
     }
     try {
-        uscita.insert(uscita.begin(), risposta(id, richiesta(nome, parametri)));
+        return {risposta(id, richiesta(nome, parametri))};
     } catch (const errore_richiesta& e) {
-        uscita.insert(uscita.begin(), risposta_errore(id, e.codice, e.messaggio));
+        return {risposta_errore(id, e.codice, e.messaggio)};
     } catch (const json::exception& e) {
-        uscita.insert(uscita.begin(), risposta_errore(id, parametri_non_validi, e.what()));
+        return {risposta_errore(id, parametri_non_validi, e.what())};
+    } catch (const std::exception& e) {
+        return {risposta_errore(id, errore_interno, e.what())};
     }
-    return uscita;
 }
 
 json server_lsp::richiesta(const std::string& metodo, const json& parametri) {
