@@ -32,5 +32,7 @@ printf '%s\r\n' \
     'stazione,    1000,  2,  700,  0, 0, 1,  1,1,0,  4,1,1,    1,   6,20,54, PROVA' \
     '[fine]' >"$cartella/Prova_1-.txt"
 
-COMPILA_PROGRAMMA=$programma COMPILA_FILE_LINEA="$cartella/Prova_linea.txt" \
-    timeout 60 nvim --headless --clean -n -c "luafile $(dirname "$0")/lsp_neovim.lua"
+# Neovim's own files (the client's log among them) stay in the temporary folder too.
+XDG_CACHE_HOME="$cartella/cache" XDG_STATE_HOME="$cartella/state" XDG_DATA_HOME="$cartella/data" \
+    COMPILA_PROGRAMMA=$programma COMPILA_FILE_LINEA="$cartella/Prova_linea.txt" \
+    timeout 60 nvim --headless --clean -n -i NONE -c "luafile $(dirname "$0")/lsp_neovim.lua"

@@ -36,6 +36,20 @@ TEST(taglia_riga, ends_numbers_at_blanks_and_leaves_extra_fields_as_text) {
     EXPECT_EQ(testo_di(riga, campi.valori[17]), "7");
 }
 
+TEST(valore_in_scrittura, counts_numbers_parted_by_blanks_alone) {
+    const descrizione_parola_chiave* orologio = parola_chiave_di(sorgente::file_treno, "orologio");
+    ASSERT_NE(orologio, nullptr);
+    struct caso {
+        std::string_view scritto;
+        std::size_t valore;
+    };
+    for (const caso c : {caso{"orologio,    6", 0}, caso{"orologio,    6    ", 1},
+                         caso{"orologio,    6    21", 1}, caso{"orologio,    6    21  5", 2}}) {
+        EXPECT_EQ(valore_in_scrittura(c.scritto, c.scritto.size(), *orologio), c.valore)
+            << c.scritto;
+    }
+}
+
 TEST(campo_sotto, names_the_field_under_the_cursor) {
     const campi_riga campi = taglia_riga(stazione, parola_stazione());
     EXPECT_TRUE(campo_sotto(campi, 0).sulla_parola);
