@@ -4,7 +4,7 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -169,32 +169,29 @@ class LetturaRiga : public testing::Test {
     void leggi(sorgente file, bool sezione_generale, std::string_view riga) {
         banco.reset();
         f = Form1{};
-        banco = std::make_unique<aiuto::banco_prova>(f);
+        banco.emplace(f);
         const scenario_riga s = scenario_con(file, sezione_generale, riga);
         riga_esempio = s.riga;
         banco->leggi(s.linea, s.treno);
     }
-    // The fault the reading ended in, error 25; none when it ended otherwise.
+    // The fault that ended the reading, if any.
     const reperto* guasto() const {
-        for (const reperto& r : banco->reperti()) {
-            if (r.numero == 25) return &r;
-        }
-        return nullptr;
+        const auto& r = banco->reperti();
+        return f.codice_errore == 25 && !r.empty() && r.back().numero == 25 ? &r.back() : nullptr;
     }
     // The reading failed on the field at this byte offset of the example line.
     bool guasto_al_campo(std::size_t inizio) const {
-        const reperto* r = guasto();
-        return f.codice_errore == 25 && r != nullptr && r->luogo.riga == riga_esempio &&
-               r->luogo.colonna == static_cast<std::int32_t>(inizio + 1);
+        const reperto* g = guasto();
+        return g != nullptr && g->luogo.riga == riga_esempio &&
+               g->luogo.colonna == static_cast<std::int32_t>(inizio + 1);
     }
     bool fuori_larghezza_al_campo(std::size_t inizio) const {
         return guasto_al_campo(inizio) &&
-               guasto()->messaggio.find("numero fuori campo") != std::string::npos;
+               guasto()->messaggio.find("(numero fuori campo") != std::string::npos;
     }
-    std::string messaggio_guasto() const { return guasto() ? guasto()->messaggio : ""; }
 
     Form1 f;
-    std::unique_ptr<aiuto::banco_prova> banco;
+    std::optional<aiuto::banco_prova> banco;
     std::int32_t riga_esempio = 0;
 };
 
@@ -234,7 +231,7 @@ TEST_F(LetturaRiga, ReadersReadEachDescribedValueWithItsWidthAndNothingMore) {
     for (const descrizione_parola_chiave* p : tutte_le_parole()) {
         SCOPED_TRACE(std::string(p->parola));
         leggi(p->file, *p, p->esempio);
-        EXPECT_EQ(f.codice_errore, 0) << messaggio_guasto();
+        EXPECT_EQ(f.codice_errore, 0) << (guasto() ? guasto()->messaggio : "");
         EXPECT_TRUE(sonda_letta(f, p->file, *p)) << "the reader took more values than described";
 
         const std::vector<campo_esempio> campi = campi_di(*p);

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "aiuto_test.h"
-#include "compilazione/formato_reperti.h"
 #include "compilazione/messaggi_errore.h"
 #include "compilazione/spiegazioni.h"
+#include "driver/esecuzione.h"
 #include "source_text/guida_campi.h"
 
 namespace {
@@ -31,7 +31,7 @@ bool della_sezione_generale(std::string_view riga) {
 }
 
 struct esito_prova {
-    fine_compilazione fine;
+    esito_esecuzione esito;
     std::int32_t codice;
     std::string messaggio;
 };
@@ -51,9 +51,9 @@ class Spiegazioni : public testing::Test {
             aiuto::compila_in_memoria("[generale]\r\nlunghezza percorso, 12000\r\n" + generale +
                                           "[curve]\r\n" + successive + "[fine]\r\n",
                                       "[generale]\r\n" + treno + "[fine]\r\n", 1, "Prova", "1");
-        return {c.esito.fine, c.esito.codice_errore,
-                c.esito.testo_errore +
-                    descrivi_reperti(c.esito.reperti, {"Prova_linea.txt", "Prova_1-.txt"})};
+        const rapporto_esecuzione r =
+            rapporto_di(c.esito, nomi_sorgenti{"Prova_linea.txt", "Prova_1-.txt"});
+        return {r.esito, c.esito.codice_errore, r.messaggio};
     }
 };
 
@@ -87,14 +87,14 @@ TEST_F(Spiegazioni, ExamplesGetTheirErrorAndTheCorrectionsCompileCleanly) {
         const esito_prova sbagliato = compila_con(e.file, e.sbagliato);
         if (e.numero >= 1000) {
             // The header conflicts stop the run before anything is written.
-            EXPECT_EQ(sbagliato.fine, fine_compilazione::errore);
+            EXPECT_EQ(sbagliato.esito, esito_esecuzione::errore);
             EXPECT_NE(sbagliato.messaggio.find(std::to_string(e.numero)), std::string::npos)
                 << sbagliato.messaggio;
         } else {
             EXPECT_EQ(sbagliato.codice, e.numero);
         }
         const esito_prova corretto = compila_con(e.file, e.corretto);
-        EXPECT_EQ(corretto.fine, fine_compilazione::completata) << corretto.messaggio;
+        EXPECT_EQ(corretto.esito, esito_esecuzione::ok) << corretto.messaggio;
         EXPECT_EQ(corretto.codice, 0);
     }
 }

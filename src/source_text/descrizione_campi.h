@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "compilazione/reperto.h"  // sorgente
+#include "compilazione/reperto.h"
 
 // What the readers take for a value.
 enum class larghezza_valore : std::uint8_t { byte, intero16, intero32, testo };
