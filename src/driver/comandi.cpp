@@ -9,6 +9,7 @@
 #include "driver/esecuzione_incorporata.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
+#include "lsp/esegui_lsp.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr const char* testo_aiuto =
     "     compila_scenario compile CARTELLA [-o DIR] [--no-profile] [--check] [-v] [--json]\n"
     "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all] [--raw]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
+    "     compila_scenario lsp   (server del linguaggio per gli editor, su stdin e stdout)\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"
     "treno 9402) nella cartella del programma, o in DIR.\n"
@@ -97,6 +99,7 @@ int esegui_comando(int argc, char** argv) {
         if (argomenti[0] == "compile") return esegui_compile(resto);
         if (argomenti[0] == "dump") return esegui_dump(resto);
         if (argomenti[0] == "plan") return esegui_plan(resto);
+        if (argomenti[0] == "lsp") return esegui_lsp(resto);
     }
     return incorporato(argomenti);
 }
