@@ -142,6 +142,10 @@ class controllo {
         const std::optional<fermata>& f = fermata_del_file();
         return !f || r.numero <= f->riga;
     }
+    bool ferma_qui(const riga_testo& r) const {
+        const std::optional<fermata>& f = fermata_del_file();
+        return f && r.numero == f->riga && f->errore != errori::dato_illeggibile;
+    }
 
     // ---- The files ----
 
@@ -206,7 +210,9 @@ class controllo {
         if (p->parola.starts_with("curva") && a_.opzioni.flag_j == 0) return;
         valori_di(r, p->valori, valori_);
         const valori_riga& v = valori_;
-        conta_valori(i, *p, v);
+        // The line the reading stopped at, on an error of its own: the values after it were
+        // never read. A fault (25) on a short line is what the count explains.
+        if (!ferma_qui(r)) conta_valori(i, *p, v);
         const bool completa = v.valori.size() == p->valori.size();
         std::optional<errore_previsto> e = illeggibile(*p, v);
         if (!e && completa) e = controlla_valori(r, *p, v, parola);
