@@ -5,6 +5,7 @@
 #include <string>
 
 #include "compilazione/compila_testi.h"
+#include "driver/bersagli_uscita.h"
 #include "driver/esecuzione.h"
 #include "driver/file_testo.h"
 #include "driver/nomi_scenario.h"
@@ -78,6 +79,9 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
     }
     if (posizionali.size() != 2) return "compile vuole LINE_FILE e RUN_FILE";
     if (o.piano && o.solo_verifica) return "--plan e --check non vanno insieme: --check non scrive";
+    if (o.cartella_uscita.empty()) return "l'opzione '-o' vuole una cartella, non un nome vuoto";
+    if (o.piano && o.piano->empty())
+        return "l'opzione '--plan' vuole un file SVG, non un nome vuoto";
     o.file_linea = posizionali[0];
     o.file_treno = posizionali[1];
     return std::nullopt;
@@ -102,6 +106,18 @@ std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
     return std::nullopt;
 }
 
+// Every file the run would write, by its path.
+std::vector<std::string> uscite(const opzioni_compile& o) {
+    if (o.solo_verifica) return {};
+    const std::string base = o.cartella_uscita + "/" + *o.nome_linea;
+    std::vector<std::string> percorsi;
+    if (!o.senza_profilo) percorsi.push_back(base + "_linea.dat");
+    percorsi.push_back(base + "_" + *o.numero_treno + ".sim");
+    percorsi.push_back(base + "_" + *o.numero_treno + ".dat");
+    if (o.piano) percorsi.push_back(*o.piano);
+    return percorsi;
+}
+
 // Draws the compiled scenario; a drawing that fails makes the run a fault.
 rapporto_esecuzione disegna_dopo(const opzioni_compile& o, const rapporto_esecuzione& r) {
     try {
@@ -115,10 +131,11 @@ rapporto_esecuzione disegna_dopo(const opzioni_compile& o, const rapporto_esecuz
     return r;
 }
 
-// The author's two files, read once; they are never written or deleted.
+// The author's two files, read once; they are never written or deleted. A source is text
+// written by hand: anything near the limit is not one, and is refused before it is read.
 sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
-    return {{o.file_linea, leggi_file(o.file_linea), {}},
-            {o.file_treno, leggi_file(o.file_treno), {}}};
+    return {{o.file_linea, leggi_file(o.file_linea, massimo_sorgente), {}},
+            {o.file_treno, leggi_file(o.file_treno, massimo_sorgente), {}}};
 }
 
 esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o) {
@@ -138,6 +155,9 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
     opzioni_compile o;
     if (auto errore = analizza(argomenti, o)) return errore_uso(*errore);
     if (auto errore = risolvi_nomi(o)) return errore_uso(*errore);
+    if (auto errore = difetto_dei_bersagli({o.file_linea, o.file_treno}, uscite(o))) {
+        return errore_uso(*errore);
+    }
     const nomi_sorgenti nomi{o.file_linea, o.file_treno};
     esito_compilazione e;
     rapporto_esecuzione r;
@@ -150,6 +170,6 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
     }
     if (o.piano && !e.file_prodotti.empty()) r = disegna_dopo(o, r);
     std::cerr << r.diagnostica;
-    if (o.json) std::cout << rapporto_json(e, r, nomi, e.file_prodotti) << "\n";
-    return codice_uscita(r.esito);
+    if (!o.json) return codice_uscita(r.esito);
+    return stampa_rapporto(rapporto_json(e, r, nomi, e.file_prodotti), codice_uscita(r.esito));
 }

@@ -53,11 +53,14 @@ destinazione_cartella::~destinazione_cartella() {
     }
 }
 
+void destinazione_cartella::prepara() {
+    if (blocco_) return;
+    blocco_.emplace(cartella_ + "/" + std::string(nome_blocco), attesa_blocco_);
+    ripristina_cartella(op_, cartella_);
+}
+
 flusso_uscita& destinazione_cartella::apri(const std::string& nome) {
-    if (!blocco_) {
-        blocco_.emplace(cartella_ + "/" + std::string(nome_blocco), attesa_blocco_);
-        ripristina_cartella(op_, cartella_);
-    }
+    prepara();
     const bool doppio =
         std::any_of(file_.begin(), file_.end(), [&](const auto& f) { return f->finale() == nome; });
     if (doppio) throw guasto("due file compilati con lo stesso nome: " + nome);
@@ -76,5 +79,4 @@ void destinazione_cartella::conferma() {
         file_.clear();
         metti_in_opera(op_, cartella_, std::move(voci));
     }
-    blocco_.reset();
 }

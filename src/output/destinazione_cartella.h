@@ -26,6 +26,9 @@ class destinazione_cartella : public destinazione {
     destinazione_cartella(const destinazione_cartella&) = delete;
     destinazione_cartella& operator=(const destinazione_cartella&) = delete;
 
+    // Takes the folder's lock and puts right what an earlier run left; the first file does
+    // it when it was not done before. The lock is held until the object goes away.
+    void prepara();
     flusso_uscita& apri(const std::string& nome) override;
     void conferma() override;
 
