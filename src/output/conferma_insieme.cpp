@@ -20,7 +20,7 @@ struct in_cartella {
         op.rinomina(percorso(da), percorso(a));
     }
     void cancella(std::string_view nome) const { op.cancella(percorso(nome)); }
-    void cancella_se_puoi(std::string_view nome) const noexcept {
+    void cancella_se_puoi(std::string_view nome) const {
         try {
             cancella(nome);
         } catch (const std::exception&) {
