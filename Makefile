@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?= OFF
 CMAKE_FLAGS ?=
 
-.PHONY: all configure build run test release-check bench test-sanitize fuzz fuzz-smoke soak clean
+.PHONY: all configure build run test release-check bench test-sanitize fuzz fuzz-smoke soak soak-kill clean
 
 all: build
 
@@ -46,23 +46,41 @@ test-sanitize:
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer target, with both sanitizers.
+# The libFuzzer targets, with both sanitizers: the compiler in memory, and the output folder's
+# set of files under injected failures and kills.
 fuzz:
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz
+	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz insieme_fuzz
 
-# One minute on the seed corpus; new inputs go to build-fuzz/corpus, never into fuzz/corpus.
+# A short run of each on its seed corpus (both within two minutes), then their executions per
+# second; new inputs go to build-fuzz/, never into fuzz/.
 FUZZ_SECONDS ?= 60
-FUZZ_FLAGS = -max_len=4096 -timeout=20 -dict=fuzz/keywords.dict -print_final_stats=1
+FUZZ_SECONDS_INSIEME ?= 40
+FUZZ_FLAGS = -timeout=20 -print_final_stats=1
 fuzz-smoke: fuzz
-	mkdir -p build-fuzz/corpus build-fuzz/findings
-	./build-fuzz/fuzz/compila_fuzz $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
-		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus fuzz/corpus
+	mkdir -p build-fuzz/corpus build-fuzz/corpus_insieme build-fuzz/findings
+	./build-fuzz/fuzz/compila_fuzz $(FUZZ_FLAGS) -max_len=4096 -dict=fuzz/keywords.dict \
+		-max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/findings/ \
+		build-fuzz/corpus fuzz/corpus > build-fuzz/compila_fuzz.log 2>&1; \
+		s=$$?; tail -n 12 build-fuzz/compila_fuzz.log; exit $$s
+	./build-fuzz/fuzz/insieme_fuzz $(FUZZ_FLAGS) -max_len=512 \
+		-max_total_time=$(FUZZ_SECONDS_INSIEME) -artifact_prefix=build-fuzz/findings/ \
+		build-fuzz/corpus_insieme fuzz/corpus_insieme > build-fuzz/insieme_fuzz.log 2>&1; \
+		s=$$?; tail -n 12 build-fuzz/insieme_fuzz.log; exit $$s
+	@for t in compila_fuzz insieme_fuzz; do \
+		echo "$$t: $$(sed -n 's/^stat::average_exec_per_sec: *//p' build-fuzz/$$t.log) esecuzioni al secondo"; \
+	done
 
 # 10,000 mutations of the embedded pair through the real binary (not run by CI).
 soak: build
 	python3 fuzz/soak.py ./$(BUILD)/compila_scenario
+
+# 500 kill -9 at random moments of a compile of the longest line over an earlier result, each
+# followed by the next run's recovery (not run by CI).
+soak-kill: configure
+	cmake --build $(BUILD) -j $(JOBS) --target compila_scenario genera_linea_lunga
+	python3 fuzz/soak_kill.py ./$(BUILD)/compila_scenario ./$(BUILD)/bench/genera_linea_lunga
 
 clean:
 	rm -rf $(BUILD) build-*

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,8 +12,8 @@
 // catches it, and after it nothing more reaches the disk.
 struct morte_simulata {};
 
-// The system's file operations, of which one chosen step (counting every creation, write,
-// close, rename, link and removal) fails as the disk would, or is where the run is killed.
+// The system's file operations, of which chosen steps (counting every creation, write,
+// close, rename, link and removal) fail as the disk would, or are where the run is killed.
 class operazioni_guaste : public operazioni_file {
   public:
     enum class esito { fallisce, uccide };
@@ -20,9 +21,10 @@ class operazioni_guaste : public operazioni_file {
 
     explicit operazioni_guaste(long punto = mai, esito e = esito::fallisce,
                                bool senza_collegamenti = false)
+        : operazioni_guaste(std::map<long, esito>{{punto, e}}, senza_collegamenti) {}
+    explicit operazioni_guaste(std::map<long, esito> punti, bool senza_collegamenti)
         : vere_(operazioni_di_sistema()),
-          punto_(punto),
-          esito_(e),
+          punti_(std::move(punti)),
           senza_collegamenti_(senza_collegamenti) {}
 
     long passi() const { return passi_; }
@@ -52,12 +54,13 @@ class operazioni_guaste : public operazioni_file {
     // Destructors tidy up with it, and may not throw: a kill here only stops the disk.
     void cancella(const std::string& percorso) override {
         if (morto_) return;
-        if (passi_ == punto_ && esito_ == esito::uccide) {
+        const auto punto = punti_.find(passi_);
+        if (punto != punti_.end() && punto->second == esito::uccide) {
             ++passi_;
             colpito_ = morto_ = true;
             return;
         }
-        if (passi_ == punto_) cancellazione_ = true;
+        if (punto != punti_.end()) cancellazione_ = true;
         passo("cancellare", percorso);
         vere_.cancella(percorso);
     }
@@ -100,9 +103,10 @@ class operazioni_guaste : public operazioni_file {
     }
     void passo(const char* cosa, const std::string& percorso) {
         vivo();
-        if (passi_++ != punto_) return;
+        const auto punto = punti_.find(passi_++);
+        if (punto == punti_.end()) return;
         colpito_ = true;
-        if (esito_ == esito::uccide) {
+        if (punto->second == esito::uccide) {
             morto_ = true;
             throw morte_simulata{};
         }
@@ -110,8 +114,7 @@ class operazioni_guaste : public operazioni_file {
     }
 
     operazioni_file& vere_;
-    long punto_;
-    esito esito_;
+    std::map<long, esito> punti_;
     bool senza_collegamenti_;
     long passi_ = 0;
     bool colpito_ = false;
