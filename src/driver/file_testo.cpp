@@ -47,8 +47,9 @@ std::string leggi_file(const std::string& percorso, std::size_t massimo) {
         ::close(fd);
         troppo_grande(percorso, massimo);
     }
+    // One byte more than the file holds, so that the end shows without growing the buffer.
     std::string contenuto;
-    contenuto.resize(static_cast<std::size_t>(info.st_size));
+    contenuto.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t letti = 0;
     for (;;) {
         if (letti == contenuto.size()) contenuto.resize(contenuto.size() + 4096);
