@@ -2,6 +2,7 @@
 // nothing carried from one compilation to the next.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,8 +27,13 @@ std::string elenco_ricorsivo(const std::string& cartella) {
     return nomi;
 }
 
+// The temporary folder is one of its own: the shared one changes under other tests running
+// at the same time.
 TEST(CompilaTesti, InMemoriaNessunFileSuDisco) {
     const std::string cwd = std::filesystem::current_path().string();
+    const aiuto::cartella_temporanea privata;
+    const std::string tmp_prima = cartella_temporanea_di_sistema();
+    ::setenv("TMPDIR", privata.percorso().c_str(), 1);
     const std::string tmp = cartella_temporanea_di_sistema();
     const std::string prima_cwd = elenco_ricorsivo(cwd);
     const std::string prima_tmp = elenco_ricorsivo(tmp);
@@ -39,6 +45,7 @@ TEST(CompilaTesti, InMemoriaNessunFileSuDisco) {
     EXPECT_EQ(c.esito.file_prodotti.size(), 3u);
     EXPECT_EQ(elenco_ricorsivo(cwd), prima_cwd);
     EXPECT_EQ(elenco_ricorsivo(tmp), prima_tmp);
+    ::setenv("TMPDIR", tmp_prima.c_str(), 1);
 }
 
 // A second compilation in the same process starts from nothing: a line file without its
