@@ -47,7 +47,8 @@ constexpr const char* testo_aiuto =
     "  0   compilato senza errori\n"
     "  2   compilato con un errore di validazione (file scritti)\n"
     "  1   errore o guasto (nessun file binario di questa esecuzione scritto)\n"
-    "  64  uso errato\n";
+    "  64  uso errato\n"
+    "  130, 143  interrotto (Ctrl-C, SIGTERM): nessun insieme di file a metà\n";
 
 int incorporato(const std::vector<std::string_view>& argomenti) {
     opzioni_incorporato o;
