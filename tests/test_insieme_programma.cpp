@@ -67,12 +67,16 @@ int esegui(const std::vector<std::string>& argomenti, const opzioni_figlio& o = 
     return attendi(avvia(argomenti, o));
 }
 
-// Every file of a folder with its bytes, but the lock.
+// Every file of a folder with its bytes, but the lock; a folder by its name and a slash.
 insieme contenuto(const std::string& cartella) {
     insieme file;
     for (const auto& voce : fs::directory_iterator(cartella)) {
         const std::string nome = voce.path().filename().string();
-        if (nome != nome_blocco) file[nome] = aiuto::leggi(voce.path().string());
+        if (voce.is_directory()) {
+            file[nome + "/"] = "";
+        } else if (nome != nome_blocco) {
+            file[nome] = aiuto::leggi(voce.path().string());
+        }
     }
     return file;
 }
@@ -163,6 +167,23 @@ TEST_F(InsiemeProgramma, TwoRunsAtOnceLeaveTheSetOfOne) {
         const insieme dopo = contenuto(uscita);
         EXPECT_TRUE(dopo == lungo || dopo == breve) << "giro " << giro;
     }
+}
+
+// The last name of the set is held by a folder: the run fails, the two files it had already
+// put in place go back, and the report lists nothing as written.
+TEST_F(InsiemeProgramma, AFolderInTheWayOfTheLastFileLeavesTheOldSet) {
+    ASSERT_EQ(esegui(compila(breve_linea, breve_treno, uscita)), 0);
+    fs::remove(uscita + "/N_1.dat");
+    fs::create_directory(uscita + "/N_1.dat");
+    const insieme vecchio = contenuto(uscita);
+    std::vector<std::string> argomenti = compila(lunga_linea, lunga_treno, uscita);
+    argomenti.push_back("--json");
+    const auto r = esegui_programma(argomenti);
+    EXPECT_EQ(r.stato, 1);
+    EXPECT_NE(r.out.find(R"("esito":"fault")"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("scritti":[])"), std::string::npos) << r.out;
+    EXPECT_EQ(contenuto(uscita), vecchio);
+    EXPECT_TRUE(fs::is_directory(uscita + "/N_1.dat"));
 }
 
 // A run whose output folder fills up (a file-size limit, with the signal it raises left as
