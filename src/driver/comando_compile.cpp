@@ -138,15 +138,21 @@ sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
             {o.file_treno, leggi_file(o.file_treno, massimo_sorgente), {}}};
 }
 
-esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o) {
+// Compiles into the output folder and draws the plan while the folder is still the run's:
+// the plan reads the set just written, and no other run replaces it or sweeps its temporary.
+rapporto_esecuzione compila_e_disegna(const opzioni_compile& o, const nomi_sorgenti& nomi,
+                                      esito_compilazione& e) {
+    const sorgenti_compilazione sorgenti = leggi_sorgenti(o);
     if (o.solo_verifica) {
         destinazione_scarto scarto;
-        esito_compilazione e = compila_testi(sorgenti, o.compilazione(), scarto);
+        e = compila_testi(sorgenti, o.compilazione(), scarto);
         e.file_prodotti.clear();
-        return e;
+        return rapporto_di(e, nomi);
     }
     destinazione_cartella cartella(o.cartella_uscita);
-    return compila_testi(sorgenti, o.compilazione(), cartella);
+    e = compila_testi(sorgenti, o.compilazione(), cartella);
+    const rapporto_esecuzione r = rapporto_di(e, nomi);
+    return o.piano && !e.file_prodotti.empty() ? disegna_dopo(o, r) : r;
 }
 
 }  // namespace
@@ -163,12 +169,10 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
     rapporto_esecuzione r;
     try {
         stato_attesa attesa(!o.silenzioso);
-        e = compila_in(leggi_sorgenti(o), o);
-        r = rapporto_di(e, nomi);
+        r = compila_e_disegna(o, nomi, e);
     } catch (const std::exception& guasto) {
         r = rapporto_guasto(guasto.what());
     }
-    if (o.piano && !e.file_prodotti.empty()) r = disegna_dopo(o, r);
     std::cerr << r.diagnostica;
     if (!o.json) return codice_uscita(r.esito);
     return stampa_rapporto(rapporto_json(e, r, nomi, e.file_prodotti), codice_uscita(r.esito));
