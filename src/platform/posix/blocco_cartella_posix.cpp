@@ -6,11 +6,11 @@
 #include <thread>
 
 #include "platform/blocco_cartella.h"
-#include "platform/posix/errore_posix.h"
+#include "platform/posix/errore_sistema.h"
 
 blocco_cartella::blocco_cartella(const std::string& percorso, std::chrono::milliseconds attesa) {
     const int fd = ::open(percorso.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) fallisci_sistema("impossibile creare", percorso, errno);
+    if (fd < 0) fallisci_posix("impossibile creare", percorso, errno);
     maniglia_ = fd;
     const auto scadenza = std::chrono::steady_clock::now() + attesa;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -18,7 +18,7 @@ blocco_cartella::blocco_cartella(const std::string& percorso, std::chrono::milli
         if (codice == EINTR) continue;
         if (codice != EWOULDBLOCK || std::chrono::steady_clock::now() >= scadenza) {
             ::close(fd);
-            if (codice != EWOULDBLOCK) fallisci_sistema("impossibile bloccare", percorso, codice);
+            if (codice != EWOULDBLOCK) fallisci_posix("impossibile bloccare", percorso, codice);
             throw guasto("un'altra compilazione scrive ancora nella stessa cartella (" + percorso +
                          " bloccato da " + std::to_string(attesa.count() / 1000) +
                          " s): riprova quando avrà finito");

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "platform/file_cartella.h"
-#include "platform/posix/errore_posix.h"
+#include "platform/posix/errore_sistema.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ class file_posix : public file_in_scrittura {
         while (n > 0) {
             const ssize_t scritti = ::write(fd_, byte, n);
             if (scritti < 0 && errno == EINTR) continue;
-            if (scritti < 0) fallisci_sistema("impossibile scrivere", percorso_, errno);
+            if (scritti < 0) fallisci_posix("impossibile scrivere", percorso_, errno);
             byte += scritti;
             n -= static_cast<std::size_t>(scritti);
         }
@@ -46,7 +46,7 @@ class file_posix : public file_in_scrittura {
         while (n > 0) {
             const ssize_t scritti = ::pwrite(fd_, byte, n, static_cast<off_t>(posizione));
             if (scritti < 0 && errno == EINTR) continue;
-            if (scritti < 0) fallisci_sistema("impossibile scrivere", percorso_, errno);
+            if (scritti < 0) fallisci_posix("impossibile scrivere", percorso_, errno);
             byte += scritti;
             posizione += static_cast<std::uint64_t>(scritti);
             n -= static_cast<std::size_t>(scritti);
@@ -57,7 +57,7 @@ class file_posix : public file_in_scrittura {
         if (fd_ < 0) return;
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) fallisci_sistema("impossibile scrivere", percorso_, errno);
+        if (::close(fd) != 0) fallisci_posix("impossibile scrivere", percorso_, errno);
     }
 
   private:
@@ -72,7 +72,7 @@ class operazioni_posix : public operazioni_file {
         const int fd = ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                               permessi_nuovi_file());
         if (fd < 0 && errno == EEXIST) return nullptr;
-        if (fd < 0) fallisci_sistema("impossibile creare", percorso, errno);
+        if (fd < 0) fallisci_posix("impossibile creare", percorso, errno);
         return std::make_unique<file_posix>(fd, nome_negli_errori);
     }
 
@@ -84,7 +84,7 @@ class operazioni_posix : public operazioni_file {
 
     void rinomina(const std::string& da, const std::string& a) override {
         if (std::rename(da.c_str(), a.c_str()) != 0) {
-            fallisci_sistema("impossibile sostituire", a, errno);
+            fallisci_posix("impossibile sostituire", a, errno);
         }
     }
 
@@ -94,18 +94,18 @@ class operazioni_posix : public operazioni_file {
             errno == ENOSYS) {
             return false;
         }
-        fallisci_sistema("impossibile conservare", esistente, errno);
+        fallisci_posix("impossibile conservare", esistente, errno);
     }
 
     void cancella(const std::string& percorso) override {
         if (::unlink(percorso.c_str()) != 0 && errno != ENOENT) {
-            fallisci_sistema("impossibile cancellare", percorso, errno);
+            fallisci_posix("impossibile cancellare", percorso, errno);
         }
     }
 
     std::vector<std::string> elenca(const std::string& cartella) override {
         DIR* d = ::opendir(cartella.c_str());
-        if (d == nullptr) fallisci_sistema("impossibile leggere la cartella", cartella, errno);
+        if (d == nullptr) fallisci_posix("impossibile leggere la cartella", cartella, errno);
         std::vector<std::string> nomi;
         while (const dirent* voce = ::readdir(d)) nomi.emplace_back(voce->d_name);
         ::closedir(d);
@@ -114,7 +114,7 @@ class operazioni_posix : public operazioni_file {
 
     std::string leggi(const std::string& percorso) override {
         const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) fallisci_sistema("impossibile aprire", percorso, errno);
+        if (fd < 0) fallisci_posix("impossibile aprire", percorso, errno);
         std::string contenuto;
         char blocco[4096];
         for (;;) {
@@ -123,7 +123,7 @@ class operazioni_posix : public operazioni_file {
             if (n < 0) {
                 const int codice = errno;
                 ::close(fd);
-                fallisci_sistema("impossibile leggere", percorso, codice);
+                fallisci_posix("impossibile leggere", percorso, codice);
             }
             if (n == 0) break;
             contenuto.append(blocco, static_cast<std::size_t>(n));

@@ -1,14 +1,13 @@
-#include <windows.h>
+
 
 #include <thread>
 
 #include "model/guasto.h"
 #include "platform/blocco_cartella.h"
-#include "platform/win32/errore_win32.h"
-#include "platform/win32/testo_largo.h"
+#include "platform/win32/windows_utf16.h"
 
 blocco_cartella::blocco_cartella(const std::string& percorso, std::chrono::milliseconds attesa) {
-    const HANDLE h = CreateFileW(largo(percorso).c_str(), GENERIC_READ | GENERIC_WRITE,
+    const HANDLE h = CreateFileW(in_utf16(percorso).c_str(), GENERIC_READ | GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (h == INVALID_HANDLE_VALUE) fallisci_win32("impossibile creare", percorso, GetLastError());

@@ -1,8 +1,7 @@
-#include <windows.h>
+
 
 #include "platform/file_cartella.h"
-#include "platform/win32/errore_win32.h"
-#include "platform/win32/testo_largo.h"
+#include "platform/win32/windows_utf16.h"
 
 namespace {
 
@@ -57,9 +56,9 @@ class operazioni_win32 : public operazioni_file {
   public:
     std::unique_ptr<file_in_scrittura> crea_nuovo(const std::string& percorso,
                                                   const std::string& nome_negli_errori) override {
-        const HANDLE h =
-            CreateFileW(largo(percorso).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE h = CreateFileW(in_utf16(percorso).c_str(), GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) return nullptr;
         if (h == INVALID_HANDLE_VALUE)
             fallisci_win32("impossibile creare", percorso, GetLastError());
@@ -67,19 +66,20 @@ class operazioni_win32 : public operazioni_file {
     }
 
     tipo tipo_di(const std::string& percorso) override {
-        const DWORD attributi = GetFileAttributesW(largo(percorso).c_str());
+        const DWORD attributi = GetFileAttributesW(in_utf16(percorso).c_str());
         if (attributi == INVALID_FILE_ATTRIBUTES) return tipo::assente;
         return (attributi & FILE_ATTRIBUTE_DIRECTORY) != 0 ? tipo::cartella : tipo::file;
     }
 
     void rinomina(const std::string& da, const std::string& a) override {
-        if (!MoveFileExW(largo(da).c_str(), largo(a).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        if (!MoveFileExW(in_utf16(da).c_str(), in_utf16(a).c_str(), MOVEFILE_REPLACE_EXISTING)) {
             fallisci_win32("impossibile sostituire", a, GetLastError());
         }
     }
 
     bool collega(const std::string& esistente, const std::string& nuovo) override {
-        if (CreateHardLinkW(largo(nuovo).c_str(), largo(esistente).c_str(), nullptr)) return true;
+        if (CreateHardLinkW(in_utf16(nuovo).c_str(), in_utf16(esistente).c_str(), nullptr))
+            return true;
         const DWORD codice = GetLastError();
         if (codice == ERROR_INVALID_FUNCTION || codice == ERROR_NOT_SUPPORTED ||
             codice == ERROR_TOO_MANY_LINKS) {
@@ -89,7 +89,7 @@ class operazioni_win32 : public operazioni_file {
     }
 
     void cancella(const std::string& percorso) override {
-        if (DeleteFileW(largo(percorso).c_str())) return;
+        if (DeleteFileW(in_utf16(percorso).c_str())) return;
         const DWORD codice = GetLastError();
         if (codice != ERROR_FILE_NOT_FOUND && codice != ERROR_PATH_NOT_FOUND) {
             fallisci_win32("impossibile cancellare", percorso, codice);
@@ -98,20 +98,20 @@ class operazioni_win32 : public operazioni_file {
 
     std::vector<std::string> elenca(const std::string& cartella) override {
         WIN32_FIND_DATAW voce{};
-        const HANDLE ricerca = FindFirstFileW(largo(cartella + "/*").c_str(), &voce);
+        const HANDLE ricerca = FindFirstFileW(in_utf16(cartella + "/*").c_str(), &voce);
         if (ricerca == INVALID_HANDLE_VALUE) {
             fallisci_win32("impossibile leggere la cartella", cartella, GetLastError());
         }
         std::vector<std::string> nomi;
         do {
-            nomi.push_back(stretto(voce.cFileName));
+            nomi.push_back(in_utf8(voce.cFileName));
         } while (FindNextFileW(ricerca, &voce));
         FindClose(ricerca);
         return nomi;
     }
 
     std::string leggi(const std::string& percorso) override {
-        const HANDLE h = CreateFileW(largo(percorso).c_str(), GENERIC_READ,
+        const HANDLE h = CreateFileW(in_utf16(percorso).c_str(), GENERIC_READ,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE)

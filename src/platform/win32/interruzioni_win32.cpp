@@ -1,4 +1,4 @@
-#include <windows.h>
+
 
 #include <atomic>
 #include <csignal>
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/interruzioni.h"
-#include "platform/win32/testo_largo.h"
+#include "platform/win32/windows_utf16.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void prepara_interruzioni() {
 }
 
 da_cancellare_se_interrotto::da_cancellare_se_interrotto(const std::string& percorso) : posto_(-1) {
-    const std::wstring esteso = largo(percorso);
+    const std::wstring esteso = in_utf16(percorso);
     if (esteso.size() >= lunghezza_massima) return;
     for (int i = 0; i < numero_posti; ++i) {
         bool libero = false;
