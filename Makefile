@@ -47,29 +47,31 @@ test-sanitize:
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer targets, with both sanitizers: the compiler in memory, and the output folder's
-# set of files under injected failures and kills.
+# The libFuzzer targets, with both sanitizers: the compiler in memory, the language server's
+# input, and the output folder's set of files under injected failures and kills.
 fuzz:
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz insieme_fuzz
+	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz cornice_fuzz insieme_fuzz
 
-# A short run of each on its seed corpus (both within two minutes), then their executions per
-# second; new inputs go to build-fuzz/, never into fuzz/.
-FUZZ_SECONDS ?= 60
-FUZZ_SECONDS_INSIEME ?= 40
-FUZZ_FLAGS = -timeout=20 -print_final_stats=1
+# A short run of each on its seed corpus (all three within two minutes), then their
+# executions per second; new inputs go to build-fuzz/corpus*, never into fuzz/.
+FUZZ_SECONDS ?= 55
+FUZZ_LSP_SECONDS ?= 30
+FUZZ_SECONDS_INSIEME ?= 30
+FUZZ_FLAGS = -timeout=20 -print_final_stats=1 -artifact_prefix=build-fuzz/findings/
+# Runs one target quietly into its log, shows the log's end, and keeps the target's status.
+fuzz_breve = ./build-fuzz/fuzz/$(1) $(FUZZ_FLAGS) $(2) > build-fuzz/$(1).log 2>&1; \
+	s=$$?; tail -n 8 build-fuzz/$(1).log; exit $$s
 fuzz-smoke: fuzz
-	mkdir -p build-fuzz/corpus build-fuzz/corpus_insieme build-fuzz/findings
-	./build-fuzz/fuzz/compila_fuzz $(FUZZ_FLAGS) -max_len=4096 -dict=fuzz/keywords.dict \
-		-max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/findings/ \
-		build-fuzz/corpus fuzz/corpus > build-fuzz/compila_fuzz.log 2>&1; \
-		s=$$?; tail -n 12 build-fuzz/compila_fuzz.log; exit $$s
-	./build-fuzz/fuzz/insieme_fuzz $(FUZZ_FLAGS) -max_len=512 \
-		-max_total_time=$(FUZZ_SECONDS_INSIEME) -artifact_prefix=build-fuzz/findings/ \
-		build-fuzz/corpus_insieme fuzz/corpus_insieme > build-fuzz/insieme_fuzz.log 2>&1; \
-		s=$$?; tail -n 12 build-fuzz/insieme_fuzz.log; exit $$s
-	@for t in compila_fuzz insieme_fuzz; do \
+	mkdir -p build-fuzz/corpus build-fuzz/corpus_lsp build-fuzz/corpus_insieme build-fuzz/findings
+	$(call fuzz_breve,compila_fuzz,-max_len=4096 -dict=fuzz/keywords.dict \
+		-max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus fuzz/corpus)
+	$(call fuzz_breve,cornice_fuzz,-max_len=16384 -dict=fuzz/lsp.dict \
+		-max_total_time=$(FUZZ_LSP_SECONDS) build-fuzz/corpus_lsp fuzz/corpus_lsp)
+	$(call fuzz_breve,insieme_fuzz,-max_len=512 \
+		-max_total_time=$(FUZZ_SECONDS_INSIEME) build-fuzz/corpus_insieme fuzz/corpus_insieme)
+	@for t in compila_fuzz cornice_fuzz insieme_fuzz; do \
 		echo "$$t: $$(sed -n 's/^stat::average_exec_per_sec: *//p' build-fuzz/$$t.log) esecuzioni al secondo"; \
 	done
 

@@ -6,14 +6,18 @@
 
 #include "compilazione/compila_testi.h"
 #include "driver/bersagli_uscita.h"
+#include "driver/comando_treni.h"
 #include "driver/esecuzione.h"
 #include "driver/file_testo.h"
 #include "driver/nomi_scenario.h"
 #include "driver/rapporto_json.h"
+#include "driver/rapporto_treni.h"
+#include "driver/scelta_treni.h"
 #include "driver/stato_attesa.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
 #include "output/destinazione_cartella.h"
+#include "output/destinazione_filtrata.h"
 #include "output/destinazione_scarto.h"
 #include "source_text/codifica_1252.h"
 
@@ -22,6 +26,7 @@ namespace {
 struct opzioni_compile {
     std::string file_linea;
     std::string file_treno;
+    std::vector<std::string> altri_treni;  // after the first: several trains on one line
     std::string cartella_uscita = ".";
     std::optional<std::string> nome_linea;
     std::optional<std::string> numero_treno;
@@ -29,6 +34,7 @@ struct opzioni_compile {
     bool silenzioso = false;
     bool json = false;
     bool solo_verifica = false;
+    bool verboso = false;
     std::optional<std::string> piano;
 
     opzioni_compilazione compilazione() const {
@@ -71,19 +77,25 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
             o.json = true;
         } else if (a[i] == "--check") {
             o.solo_verifica = true;
+        } else if (a[i] == "-v" || a[i] == "--verbose") {
+            o.verboso = true;
         } else if (a[i].starts_with("-") && a[i] != "-") {
             return "opzione sconosciuta '" + std::string(a[i]) + "'";
         } else {
             posizionali.emplace_back(a[i]);
         }
     }
-    if (posizionali.size() != 2) return "compile vuole LINE_FILE e RUN_FILE";
+    if (posizionali.empty()) return "compile vuole LINE_FILE e RUN_FILE, o una cartella";
+    if (posizionali.size() == 1 && !e_cartella(posizionali[0])) {
+        return "compile vuole LINE_FILE e RUN_FILE, o una cartella";
+    }
     if (o.piano && o.solo_verifica) return "--plan e --check non vanno insieme: --check non scrive";
     if (o.cartella_uscita.empty()) return "l'opzione '-o' vuole una cartella, non un nome vuoto";
     if (o.piano && o.piano->empty())
         return "l'opzione '--plan' vuole un file SVG, non un nome vuoto";
     o.file_linea = posizionali[0];
-    o.file_treno = posizionali[1];
+    if (posizionali.size() > 1) o.file_treno = posizionali[1];
+    if (posizionali.size() > 2) o.altri_treni.assign(posizionali.begin() + 2, posizionali.end());
     return std::nullopt;
 }
 
@@ -138,21 +150,56 @@ sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
             {o.file_treno, leggi_file(o.file_treno, massimo_sorgente), {}}};
 }
 
-// Compiles into the output folder and draws the plan while the folder is still the run's:
-// the plan reads the set just written, and no other run replaces it or sweeps its temporary.
+esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o,
+                              file_del_treno scelta = file_del_treno::tutti) {
+    if (o.solo_verifica) {
+        destinazione_scarto scarto;
+        esito_compilazione e = compila_testi(sorgenti, o.compilazione(), scarto);
+        e.file_prodotti.clear();
+        return e;
+    }
+    destinazione_cartella cartella(o.cartella_uscita);
+    if (scelta == file_del_treno::tutti) return compila_testi(sorgenti, o.compilazione(), cartella);
+    const std::string profilo = *o.nome_linea + "_linea.dat";
+    destinazione_filtrata parte(cartella, [&](const std::string& nome) {
+        return (nome == profilo) == (scelta == file_del_treno::solo_profilo);
+    });
+    return compila_testi(sorgenti, o.compilazione(), parte);
+}
+
+// One train. The plan is drawn while the output folder is still the run's: it reads the set
+// just written, and no other run replaces it or sweeps its temporary meanwhile.
 rapporto_esecuzione compila_e_disegna(const opzioni_compile& o, const nomi_sorgenti& nomi,
                                       esito_compilazione& e) {
     const sorgenti_compilazione sorgenti = leggi_sorgenti(o);
-    if (o.solo_verifica) {
-        destinazione_scarto scarto;
-        e = compila_testi(sorgenti, o.compilazione(), scarto);
-        e.file_prodotti.clear();
+    if (!o.piano) {
+        e = compila_in(sorgenti, o);
         return rapporto_di(e, nomi);
     }
     destinazione_cartella cartella(o.cartella_uscita);
     e = compila_testi(sorgenti, o.compilazione(), cartella);
     const rapporto_esecuzione r = rapporto_di(e, nomi);
-    return o.piano && !e.file_prodotti.empty() ? disegna_dopo(o, r) : r;
+    return e.file_prodotti.empty() ? r : disegna_dopo(o, r);
+}
+
+// Several trains, or a scenario folder: each train compiled as its own compile would be.
+int compila_piu_treni(const opzioni_compile& o) {
+    if (o.piano) return errore_uso("--plan vuole un solo treno");
+    if (o.numero_treno) return errore_uso("--train vuole un solo file di marcia");
+    richiesta_treni r{o.file_linea, o.nome_linea, {},          o.cartella_uscita,
+                      o.json,       o.verboso,    o.silenzioso};
+    if (!o.file_treno.empty()) r.file_treni.push_back(o.file_treno);
+    r.file_treni.insert(r.file_treni.end(), o.altri_treni.begin(), o.altri_treni.end());
+    return esegui_piu_treni(r, [&o](const linea_con_treni& l, const treno_da_compilare& t,
+                                    const sorgenti_compilazione& s, file_del_treno scelta) {
+        opzioni_compile del_treno = o;
+        del_treno.file_linea = l.file;
+        del_treno.file_treno = t.file;
+        del_treno.altri_treni.clear();
+        del_treno.nome_linea = l.nome;
+        del_treno.numero_treno = t.numero;
+        return compila_in(s, del_treno, scelta);
+    });
 }
 
 }  // namespace
@@ -160,6 +207,7 @@ rapporto_esecuzione compila_e_disegna(const opzioni_compile& o, const nomi_sorge
 int esegui_compile(const std::vector<std::string_view>& argomenti) {
     opzioni_compile o;
     if (auto errore = analizza(argomenti, o)) return errore_uso(*errore);
+    if (o.file_treno.empty() || !o.altri_treni.empty()) return compila_piu_treni(o);
     if (auto errore = risolvi_nomi(o)) return errore_uso(*errore);
     if (auto errore = difetto_dei_bersagli({o.file_linea, o.file_treno}, uscite(o))) {
         return errore_uso(*errore);
@@ -174,6 +222,7 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
         r = rapporto_guasto(guasto.what());
     }
     std::cerr << r.diagnostica;
+    if (o.verboso) std::cerr << riepilogo_scritti(e.file_prodotti, o.cartella_uscita);
     if (!o.json) return codice_uscita(r.esito);
     return stampa_rapporto(rapporto_json(e, r, nomi, e.file_prodotti), codice_uscita(r.esito));
 }

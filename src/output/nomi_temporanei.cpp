@@ -11,7 +11,8 @@ constexpr std::size_t lettere_casuali = 6;
 }  // namespace
 
 std::string nome_temporaneo() {
-    static std::mt19937_64 generatore{std::random_device{}()};
+    // One per thread: the trains of one run compile at once.
+    thread_local std::mt19937_64 generatore{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> scelta(0, lettere.size() - 1);
     std::string nome(prefisso);
     for (std::size_t i = 0; i < lettere_casuali; ++i) nome += lettere[scelta(generatore)];

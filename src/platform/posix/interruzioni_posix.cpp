@@ -20,8 +20,10 @@ struct posto {
 };
 
 posto posti[numero_posti];
-volatile std::sig_atomic_t rinvii = 0;
-volatile std::sig_atomic_t pendente = 0;
+// Atomic, not only volatile: the trains of one run write from threads of their own.
+std::atomic<int> rinvii{0};
+std::atomic<int> pendente{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the handler reads them");
 
 void cancella_registrati() {
     for (posto& p : posti) {
@@ -30,8 +32,8 @@ void cancella_registrati() {
 }
 
 extern "C" void gestore(int segnale) {
-    if (rinvii > 0) {
-        pendente = segnale;
+    if (rinvii.load() > 0) {
+        pendente.store(segnale);
         return;
     }
     cancella_registrati();
@@ -70,16 +72,15 @@ da_cancellare_se_interrotto::~da_cancellare_se_interrotto() {
 }
 
 interruzioni_rinviate::interruzioni_rinviate() {
-    rinvii = rinvii + 1;
+    ++rinvii;
 }
 
 interruzioni_rinviate::~interruzioni_rinviate() {
-    rinvii = rinvii - 1;
-    if (rinvii == 0 && pendente != 0) termina_per_interruzione(pendente);
+    if (--rinvii == 0 && pendente.load() != 0) termina_per_interruzione(pendente.load());
 }
 
 int interruzione_pendente() {
-    return pendente;
+    return pendente.load();
 }
 
 void termina_per_interruzione(int segnale) {
