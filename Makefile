@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?= OFF
 CMAKE_FLAGS ?=
 
-.PHONY: all configure build run test release-check bench test-sanitize fuzz fuzz-smoke soak clean
+.PHONY: all configure build run test release-check bench test-sanitize fuzz fuzz-smoke soak soak-kill clean
 
 all: build
 
@@ -47,29 +47,43 @@ test-sanitize:
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer targets, with both sanitizers: the compiler and the language server's input.
+# The libFuzzer targets, with both sanitizers: the compiler in memory, the language server's
+# input, and the output folder's set of files under injected failures and kills.
 fuzz:
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz cornice_fuzz
+	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz cornice_fuzz insieme_fuzz
 
-# One minute on the compiler's seed corpus, half a minute on the server's; new inputs go to
-# build-fuzz/corpus and build-fuzz/corpus_lsp, never into fuzz/.
-FUZZ_SECONDS ?= 60
+# A short run of each on its seed corpus (all three within two minutes), then their
+# executions per second; new inputs go to build-fuzz/corpus*, never into fuzz/.
+FUZZ_SECONDS ?= 55
 FUZZ_LSP_SECONDS ?= 30
-FUZZ_FLAGS = -max_len=4096 -timeout=20 -dict=fuzz/keywords.dict -print_final_stats=1
+FUZZ_SECONDS_INSIEME ?= 30
+FUZZ_FLAGS = -timeout=20 -print_final_stats=1 -artifact_prefix=build-fuzz/findings/
+# Runs one target quietly into its log, shows the log's end, and keeps the target's status.
+fuzz_breve = ./build-fuzz/fuzz/$(1) $(FUZZ_FLAGS) $(2) > build-fuzz/$(1).log 2>&1; \
+	s=$$?; tail -n 8 build-fuzz/$(1).log; exit $$s
 fuzz-smoke: fuzz
-	mkdir -p build-fuzz/corpus build-fuzz/findings
-	./build-fuzz/fuzz/compila_fuzz $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
-		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus fuzz/corpus
-	mkdir -p build-fuzz/corpus_lsp
-	./build-fuzz/fuzz/cornice_fuzz -max_len=16384 -timeout=20 -dict=fuzz/lsp.dict \
-		-print_final_stats=1 -max_total_time=$(FUZZ_LSP_SECONDS) \
-		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus_lsp fuzz/corpus_lsp
+	mkdir -p build-fuzz/corpus build-fuzz/corpus_lsp build-fuzz/corpus_insieme build-fuzz/findings
+	$(call fuzz_breve,compila_fuzz,-max_len=4096 -dict=fuzz/keywords.dict \
+		-max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus fuzz/corpus)
+	$(call fuzz_breve,cornice_fuzz,-max_len=16384 -dict=fuzz/lsp.dict \
+		-max_total_time=$(FUZZ_LSP_SECONDS) build-fuzz/corpus_lsp fuzz/corpus_lsp)
+	$(call fuzz_breve,insieme_fuzz,-max_len=512 \
+		-max_total_time=$(FUZZ_SECONDS_INSIEME) build-fuzz/corpus_insieme fuzz/corpus_insieme)
+	@for t in compila_fuzz cornice_fuzz insieme_fuzz; do \
+		echo "$$t: $$(sed -n 's/^stat::average_exec_per_sec: *//p' build-fuzz/$$t.log) esecuzioni al secondo"; \
+	done
 
 # 10,000 mutations of the embedded pair through the real binary (not run by CI).
 soak: build
 	python3 fuzz/soak.py ./$(BUILD)/compila_scenario
+
+# 500 kill -9 at random moments of a compile of the longest line over an earlier result, each
+# followed by the next run's recovery (not run by CI).
+soak-kill: configure
+	cmake --build $(BUILD) -j $(JOBS) --target compila_scenario genera_linea_lunga
+	python3 fuzz/soak_kill.py ./$(BUILD)/compila_scenario ./$(BUILD)/bench/genera_linea_lunga
 
 clean:
 	rm -rf $(BUILD) build-*

@@ -53,7 +53,8 @@ TEST(ComandoCompile, WritesTheThreeFilesAndLeavesTheSourcesUntouched) {
     EXPECT_EQ(aiuto::leggi(s.linea), linea_base);
     EXPECT_EQ(aiuto::leggi(s.treno), treno_base);
     EXPECT_EQ(aiuto::elenco(s.cartella.percorso()),
-              "Prova_7-.txt\nProva_7.dat\nProva_7.sim\nProva_linea.dat\nProva_linea.txt\n");
+              ".compila_scenario.lock\nProva_7-.txt\nProva_7.dat\nProva_7.sim\nProva_linea.dat\n"
+              "Prova_linea.txt\n");
     EXPECT_EQ(aiuto::leggi(s.cartella.file("Prova_7.dat")).size(), 15u * 181);
 }
 

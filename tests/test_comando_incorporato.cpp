@@ -16,7 +16,7 @@ TEST(ComandoIncorporato, CompilesIntoTheGivenFolderSilently) {
                     "Zarvelotimbrasquinoverdaltepa_9402.sim",
                     "Zarvelotimbrasquinoverdaltepa_9402.dat"], "avvisi": []})"));
     EXPECT_EQ(aiuto::elenco(d.percorso()),
-              "Zarvelotimbrasquinoverdaltepa_9402.dat\nZarvelotimbrasquinoverdaltepa_9402."
+              ".compila_scenario.lock\nZarvelotimbrasquinoverdaltepa_9402.dat\nZarvelotimbrasquinoverdaltepa_9402."
               "sim\nZarvelotimbrasquinoverdaltepa_9402_note.txt\nZarvelotimbrasquinoverdaltepa_"
               "9402_rallentamenti.txt\nZarvelotimbrasquinoverdaltepa_9402_scheda_treno."
               "txt\nZarvelotimbrasquinoverdaltepa_linea.dat\n");

@@ -173,7 +173,8 @@ TEST(CompileTreni, FolderCompilesEveryLineWithItsTrains) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(s.contenuto("cartella"), s.contenuto("separati"));
     EXPECT_EQ(aiuto::elenco(s.cartella.file("cartella")),
-              ".tieni\nValle_1.dat\nValle_1.sim\nValle_2.dat\nValle_2.sim\nValle_Alta_3.dat\n"
+              ".compila_scenario.lock\n.tieni\nValle_1.dat\nValle_1.sim\nValle_2.dat\nValle_2."
+              "sim\nValle_Alta_3.dat\n"
               "Valle_Alta_3.sim\nValle_Alta_linea.dat\nValle_linea.dat\n");
     const nlohmann::json rapporto = ultima_riga_json(r.out);
     ASSERT_EQ(rapporto.size(), 3u);

@@ -91,7 +91,8 @@ TEST_F(Intestazione, UnReportoNonFermaLaScrittura) {
     const std::string sim = aiuto::leggi(dir.file("L_T.sim"));
     EXPECT_EQ(sim.substr(0, 34), std::string(34, '\0'));  // row 0 stays clear
     EXPECT_NE(aiuto::leggi(dir.file("L_linea.dat")), "vecchio");
-    EXPECT_EQ(aiuto::elenco(dir.percorso()), "L_T.dat\nL_T.sim\nL_linea.dat\n");
+    EXPECT_EQ(aiuto::elenco(dir.percorso()),
+              ".compila_scenario.lock\nL_T.dat\nL_T.sim\nL_linea.dat\n");
 }
 
 TEST_F(Intestazione, SenzaProfiloIlVecchioProfiloResta) {

@@ -41,7 +41,8 @@ nlohmann::json rapporto(const std::string& testo) {
         testo.substr(inizio == std::string::npos ? 0 : inizio + 1, fine + 1 - (inizio + 1)));
 }
 
-const std::string tre_file = "Prova_7.dat\nProva_7.sim\nProva_linea.dat\n";
+// The lock file stays in the output folder beside the set.
+const std::string tre_file = ".compila_scenario.lock\nProva_7.dat\nProva_7.sim\nProva_linea.dat\n";
 
 }  // namespace
 

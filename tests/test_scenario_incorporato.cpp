@@ -19,6 +19,7 @@ constexpr const char* sha_profilo =
     "7f47f8fc0e001a1d953dee9ca7e8d0c5dd16c2f4a0ba85b3a77df7d411bb0cfb";
 
 constexpr const char* file_attesi =
+    ".compila_scenario.lock\n"
     "Zarvelotimbrasquinoverdaltepa_9402.dat\n"
     "Zarvelotimbrasquinoverdaltepa_9402.sim\n"
     "Zarvelotimbrasquinoverdaltepa_9402_note.txt\n"

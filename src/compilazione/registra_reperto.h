@@ -11,13 +11,14 @@ class Form1;
 struct ambiente_compilazione;
 
 // The one place a finding is recorded: the model's codice_errore (and posizione_errore when
-// the finding names a position), and the finding in the compilation's list.
-void registra_errore(Form1& f, std::int32_t codice, const luogo_sorgente& luogo,
+// the finding names a position), and the finding in the compilation's list. The place is
+// taken by value: its line may be as long as the file, and is moved, never copied.
+void registra_errore(Form1& f, std::int32_t codice, luogo_sorgente luogo,
                      std::optional<std::int32_t> posizione = std::nullopt,
                      std::string_view dettaglio = {});
 
 // A note that explains a finding, at another place of the sources.
-void registra_nota(Form1& f, const luogo_sorgente& luogo, std::string messaggio);
+void registra_nota(Form1& f, luogo_sorgente luogo, std::string messaggio);
 
 // A warning (livello avviso) or a note of the checking pass, by the name -Wno-NAME silences.
 // Warnings never touch the model: they are only added to the list, unless silenced.

@@ -68,6 +68,7 @@ constexpr const char* testo_aiuto =
     "  1   errore o guasto, o un carattere che Windows-1252 non ha (nessun file binario\n"
     "      di questa esecuzione scritto)\n"
     "  64  uso errato\n"
+    "  130, 143  interrotto (Ctrl-C, SIGTERM): nessun insieme di file a metà\n"
     "  Con più treni vale il peggiore: 1 se un treno ha un errore o un guasto, altrimenti 2\n"
     "  se uno ha un errore di validazione, altrimenti 0. Con --json il rapporto è un array\n"
     "  con un oggetto per treno (un oggetto solo quando il treno è uno).\n";

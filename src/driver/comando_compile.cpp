@@ -5,6 +5,7 @@
 #include <string>
 
 #include "compilazione/compila_testi.h"
+#include "driver/bersagli_uscita.h"
 #include "driver/comando_treni.h"
 #include "driver/esecuzione.h"
 #include "driver/file_testo.h"
@@ -95,6 +96,9 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
         return "compile vuole LINE_FILE e RUN_FILE, o una cartella";
     }
     if (o.piano && o.solo_verifica) return "--plan e --check non vanno insieme: --check non scrive";
+    if (o.cartella_uscita.empty()) return "l'opzione '-o' vuole una cartella, non un nome vuoto";
+    if (o.piano && o.piano->empty())
+        return "l'opzione '--plan' vuole un file SVG, non un nome vuoto";
     o.file_linea = posizionali[0];
     if (posizionali.size() > 1) o.file_treno = posizionali[1];
     if (posizionali.size() > 2) o.altri_treni.assign(posizionali.begin() + 2, posizionali.end());
@@ -120,6 +124,18 @@ std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
     return std::nullopt;
 }
 
+// Every file the run would write, by its path.
+std::vector<std::string> uscite(const opzioni_compile& o) {
+    if (o.solo_verifica) return {};
+    const std::string base = o.cartella_uscita + "/" + *o.nome_linea;
+    std::vector<std::string> percorsi;
+    if (!o.senza_profilo) percorsi.push_back(base + "_linea.dat");
+    percorsi.push_back(base + "_" + *o.numero_treno + ".sim");
+    percorsi.push_back(base + "_" + *o.numero_treno + ".dat");
+    if (o.piano) percorsi.push_back(*o.piano);
+    return percorsi;
+}
+
 // Draws the compiled scenario; a drawing that fails makes the run a fault.
 rapporto_esecuzione disegna_dopo(const opzioni_compile& o, const rapporto_esecuzione& r) {
     try {
@@ -133,10 +149,11 @@ rapporto_esecuzione disegna_dopo(const opzioni_compile& o, const rapporto_esecuz
     return r;
 }
 
-// The author's two files, read once; they are never written or deleted.
+// The author's two files, read once; they are never written or deleted. A source is text
+// written by hand: anything near the limit is not one, and is refused before it is read.
 sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
-    return {{o.file_linea, leggi_file(o.file_linea), {}},
-            {o.file_treno, leggi_file(o.file_treno), {}}};
+    return {{o.file_linea, leggi_file(o.file_linea, massimo_sorgente), {}},
+            {o.file_treno, leggi_file(o.file_treno, massimo_sorgente), {}}};
 }
 
 esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o,
@@ -154,6 +171,21 @@ esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzio
         return (nome == profilo) == (scelta == file_del_treno::solo_profilo);
     });
     return compila_testi(sorgenti, o.compilazione(), parte);
+}
+
+// One train. The plan is drawn while the output folder is still the run's: it reads the set
+// just written, and no other run replaces it or sweeps its temporary meanwhile.
+rapporto_esecuzione compila_e_disegna(const opzioni_compile& o, const nomi_sorgenti& nomi,
+                                      esito_compilazione& e) {
+    const sorgenti_compilazione sorgenti = leggi_sorgenti(o);
+    if (!o.piano) {
+        e = compila_in(sorgenti, o);
+        return rapporto_di(e, nomi);
+    }
+    destinazione_cartella cartella(o.cartella_uscita);
+    e = compila_testi(sorgenti, o.compilazione(), cartella);
+    const rapporto_esecuzione r = rapporto_di(e, nomi);
+    return e.file_prodotti.empty() ? r : disegna_dopo(o, r);
 }
 
 // Several trains, or a scenario folder: each train compiled as its own compile would be.
@@ -183,19 +215,20 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
     if (auto errore = analizza(argomenti, o)) return errore_uso(*errore);
     if (o.file_treno.empty() || !o.altri_treni.empty()) return compila_piu_treni(o);
     if (auto errore = risolvi_nomi(o)) return errore_uso(*errore);
+    if (auto errore = difetto_dei_bersagli({o.file_linea, o.file_treno}, uscite(o))) {
+        return errore_uso(*errore);
+    }
     const nomi_sorgenti nomi{o.file_linea, o.file_treno};
     esito_compilazione e;
     rapporto_esecuzione r;
     try {
         stato_attesa attesa(!o.silenzioso);
-        e = compila_in(leggi_sorgenti(o), o);
-        r = rapporto_di(e, nomi);
+        r = compila_e_disegna(o, nomi, e);
     } catch (const std::exception& guasto) {
         r = rapporto_guasto(guasto.what());
     }
-    if (o.piano && !e.file_prodotti.empty()) r = disegna_dopo(o, r);
     std::cerr << r.diagnostica;
     if (o.verboso) std::cerr << riepilogo_scritti(e.file_prodotti, o.cartella_uscita);
-    if (o.json) std::cout << rapporto_json(e, r, nomi, e.file_prodotti) << "\n";
-    return codice_uscita(r.esito);
+    if (!o.json) return codice_uscita(r.esito);
+    return stampa_rapporto(rapporto_json(e, r, nomi, e.file_prodotti), codice_uscita(r.esito));
 }

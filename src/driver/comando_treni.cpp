@@ -21,16 +21,17 @@ std::optional<std::string> scegli(const richiesta_treni& r, std::vector<linea_co
     return treni_da_file(r.file_linea, *nome, r.file_treni, linee);
 }
 
-// One train alone reports exactly as a compile of its two files.
-void riporta(const richiesta_treni& r, const std::vector<treno_compilato>& treni) {
+// One train alone reports exactly as a compile of its two files. Returns `stato`, or 1 when
+// the JSON report cannot be written.
+int riporta(const richiesta_treni& r, const std::vector<treno_compilato>& treni, int stato) {
     const bool uno = treni.size() == 1;
     std::cerr << (uno ? treni[0].rapporto.diagnostica : diagnostica_treni(treni));
     if (r.verboso) std::cerr << riepilogo_treni(treni, r.cartella_uscita);
-    if (!r.json) return;
+    if (!r.json) return stato;
     const treno_compilato& t = treni[0];
-    std::cout << (uno ? rapporto_json(t.esito, t.rapporto, t.nomi, t.esito.file_prodotti)
-                      : rapporto_json_treni(treni))
-              << "\n";
+    return stampa_rapporto(uno ? rapporto_json(t.esito, t.rapporto, t.nomi, t.esito.file_prodotti)
+                               : rapporto_json_treni(treni),
+                           stato);
 }
 
 }  // namespace
@@ -43,6 +44,5 @@ int esegui_piu_treni(const richiesta_treni& r, const compilazione_treno& compila
         stato_attesa attesa(!r.silenzioso);
         treni = compila_treni(linee, compila);
     }
-    riporta(r, treni);
-    return codice_uscita(esito_peggiore(treni));
+    return riporta(r, treni, codice_uscita(esito_peggiore(treni)));
 }

@@ -18,7 +18,7 @@ struct testo_linea {
 
 testo_linea leggi_linea(const linea_con_treni& l) {
     try {
-        return {leggi_file(l.file), {}};
+        return {leggi_file(l.file, massimo_sorgente), {}};
     } catch (const std::exception& e) {
         return {{}, e.what()};
     }
@@ -77,8 +77,9 @@ class compilatore_treni {
             return;
         }
         try {
-            const sorgenti_compilazione s{{l.file, testo.byte, {}},
-                                          {r.treno->file, leggi_file(r.treno->file), {}}};
+            const sorgenti_compilazione s{
+                {l.file, testo.byte, {}},
+                {r.treno->file, leggi_file(r.treno->file, massimo_sorgente), {}}};
             r.esito = compila_(l, *r.treno, s, scelta);
             r.rapporto = rapporto_di(r.esito, r.nomi);
         } catch (const std::exception& e) {

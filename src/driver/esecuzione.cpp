@@ -1,5 +1,7 @@
 #include "driver/esecuzione.h"
 
+#include <iostream>
+
 namespace {
 
 // The finding that codice_errore holds: the last error recorded with its number.
@@ -84,4 +86,12 @@ rapporto_esecuzione rapporto_di(const esito_compilazione& e, const nomi_sorgenti
 rapporto_esecuzione rapporto_guasto(const std::string& cosa) {
     const std::string riga = "compila_scenario: errore: " + cosa;
     return {esito_esecuzione::fault, riga, riga + "\n", nullptr};
+}
+
+int stampa_rapporto(const std::string& json, int stato) {
+    std::cout << json << "\n";
+    std::cout.flush();
+    if (std::cout) return stato;
+    std::cerr << "compila_scenario: errore: impossibile scrivere il rapporto JSON su stdout\n";
+    return 1;
 }

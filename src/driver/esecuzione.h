@@ -23,3 +23,7 @@ const char* nome_esito(esito_esecuzione esito);
 rapporto_esecuzione rapporto_di(const esito_compilazione& e, const nomi_sorgenti& nomi);
 // A fault outside the compilation: a file that cannot be read or written.
 rapporto_esecuzione rapporto_guasto(const std::string& cosa);
+
+// Prints the JSON report on stdout; a report that cannot be written makes the run fail.
+// Returns `stato`, or 1 then.
+int stampa_rapporto(const std::string& json, int stato);

@@ -11,6 +11,7 @@
 #include "driver/stato_attesa.h"
 #include "output/destinazione_cartella.h"
 #include "output/file_atomico.h"
+#include "platform/interruzioni.h"
 #include "source_text/scenario_incorporato.h"
 #include "source_text/testo_scenario.h"
 
@@ -29,6 +30,25 @@ file_incorporati file_in(const std::string& cartella) {
             treno + "-.txt",
             {treno + "_note.txt", treno + "_rallentamenti.txt", treno + "_scheda_treno.txt"}};
 }
+
+// The two main text files exist only for the run: they go on every way out, an interruption
+// included, as the readers' fault handler removes them. The side files stay.
+class testi_della_corsa {
+  public:
+    explicit testi_della_corsa(const file_incorporati& file)
+        : file_(file), linea_(file.linea), treno_(file.treno) {}
+    ~testi_della_corsa() {
+        cancella_se_esiste(file_.linea);
+        cancella_se_esiste(file_.treno);
+    }
+    testi_della_corsa(const testi_della_corsa&) = delete;
+    testi_della_corsa& operator=(const testi_della_corsa&) = delete;
+
+  private:
+    const file_incorporati& file_;
+    da_cancellare_se_interrotto linea_;
+    da_cancellare_se_interrotto treno_;
+};
 
 // The writers, in their order: line file, train run file, then the three side files.
 void scrivi_testi(const file_incorporati& file) {
@@ -52,19 +72,20 @@ testo_sorgente rileggi(const std::string& percorso, bool deve_essere_ordinario) 
     return t;
 }
 
+// The folder's lock is taken before the first text file, so that two runs into one folder
+// never read or remove each other's texts.
 esito_compilazione compila_incorporato(const file_incorporati& file, const std::string& cartella,
                                        const opzioni_avvisi& avvisi) {
+    destinazione_cartella uscita(cartella);
+    uscita.prepara();
+    const testi_della_corsa testi(file);
     scrivi_testi(file);
     const sorgenti_compilazione sorgenti{rileggi(file.linea, true), rileggi(file.treno, false)};
     opzioni_compilazione opzioni;
     opzioni.nome_linea = nome_linea_incorporata;
     opzioni.numero_treno = numero_treno_incorporato;
     avvisi.applica(opzioni);
-    destinazione_cartella uscita(cartella);
-    esito_compilazione e = compila_testi(sorgenti, opzioni, uscita);
-    if (e.cancellato_linea) cancella_se_esiste(file.linea);
-    if (e.cancellato_treno) cancella_se_esiste(file.treno);
-    return e;
+    return compila_testi(sorgenti, opzioni, uscita);
 }
 
 }  // namespace
@@ -84,6 +105,6 @@ int esegui_incorporato(const opzioni_incorporato& o) {
         r = rapporto_guasto(guasto.what());
     }
     std::cerr << r.diagnostica;
-    if (o.json) std::cout << rapporto_json(e, r, nomi, e.file_prodotti) << "\n";
-    return codice_uscita(r.esito);
+    if (!o.json) return codice_uscita(r.esito);
+    return stampa_rapporto(rapporto_json(e, r, nomi, e.file_prodotti), codice_uscita(r.esito));
 }

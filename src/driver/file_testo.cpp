@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "model/guasto.h"
@@ -15,6 +16,11 @@ namespace {
     throw guasto(cosa + " " + percorso + ": " + std::strerror(codice));
 }
 
+[[noreturn]] void troppo_grande(const std::string& percorso, std::size_t massimo) {
+    throw guasto(percorso + " è troppo grande per un file di scenario (più di " +
+                 std::to_string(massimo >> 20) + " MiB): non lo leggo");
+}
+
 }  // namespace
 
 bool file_ordinario(const std::string& percorso) {
@@ -22,7 +28,7 @@ bool file_ordinario(const std::string& percorso) {
     return ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::string leggi_file(const std::string& percorso) {
+std::string leggi_file(const std::string& percorso, std::size_t massimo) {
     // Non-blocking, so that opening a FIFO with no writer cannot hang the run.
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) fallisci("impossibile aprire", percorso, errno);
@@ -37,8 +43,13 @@ std::string leggi_file(const std::string& percorso) {
         if (S_ISDIR(info.st_mode)) fallisci("impossibile leggere", percorso, EISDIR);
         throw guasto("impossibile leggere " + percorso + ": non è un file ordinario");
     }
+    if (static_cast<std::uintmax_t>(info.st_size) > massimo) {
+        ::close(fd);
+        troppo_grande(percorso, massimo);
+    }
+    // One byte more than the file holds, so that the end shows without growing the buffer.
     std::string contenuto;
-    contenuto.resize(static_cast<std::size_t>(info.st_size));
+    contenuto.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t letti = 0;
     for (;;) {
         if (letti == contenuto.size()) contenuto.resize(contenuto.size() + 4096);
@@ -51,6 +62,10 @@ std::string leggi_file(const std::string& percorso) {
         }
         if (n == 0) break;
         letti += static_cast<std::size_t>(n);
+        if (letti > massimo) {
+            ::close(fd);
+            troppo_grande(percorso, massimo);
+        }
     }
     ::close(fd);
     contenuto.resize(letti);

@@ -29,7 +29,13 @@ std::optional<std::string> numero_treno_da_file(std::string_view percorso,
 }
 
 std::string difetto_del_nome(std::string_view nome) {
+    if (nome.empty()) return "è vuoto";
+    if (nome == "." || nome == "..") return "'" + std::string(nome) + "' nomina una cartella";
     if (nome.find('/') != std::string_view::npos) return "contiene '/'";
     if (nome.find('\0') != std::string_view::npos) return "contiene un byte NUL";
+    for (const char c : nome) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) return "contiene un carattere di controllo";
+    }
     return {};
 }

@@ -2,17 +2,21 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "output/flusso_uscita.h"
+#include "platform/file_cartella.h"
+#include "platform/interruzioni.h"
 
-// Replaces a file whole or not at all: the bytes go to a temporary file in the same
-// folder, which is renamed over the target only when everything was written and closed.
-// A file never committed is removed when the object goes away.
+// Replaces a file whole or not at all: the bytes go to a temporary file of a short name in
+// the same folder, which is renamed over the target only when everything was written and
+// closed. A file never committed is removed when the object goes away, or when the run is
+// interrupted.
 class file_atomico : public flusso_uscita {
   public:
-    explicit file_atomico(std::string percorso);
+    explicit file_atomico(std::string percorso, operazioni_file& op = operazioni_di_sistema());
     ~file_atomico() override;
     file_atomico(const file_atomico&) = delete;
     file_atomico& operator=(const file_atomico&) = delete;
@@ -30,12 +34,11 @@ class file_atomico : public flusso_uscita {
     const std::string& percorso() const { return percorso_; }
 
   private:
-    void scrivi_tutto(const char* dati, std::size_t n);
-    [[noreturn]] void fallisci(const std::string& cosa, int codice);
-
+    operazioni_file& op_;
     std::string percorso_;
-    std::string temporaneo_;
-    int fd_ = -1;
+    std::string temporaneo_;  // empty once committed
+    std::unique_ptr<da_cancellare_se_interrotto> registrazione_;
+    std::unique_ptr<file_in_scrittura> file_;
 };
 
 // Writes a whole file atomically in one call.

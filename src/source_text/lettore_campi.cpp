@@ -6,6 +6,14 @@
 
 namespace {
 
+// A token as a message quotes it: a runaway one keeps its start and its end.
+std::string citato(std::string_view token) {
+    constexpr std::size_t massimo = 64;
+    if (token.size() <= massimo) return std::string(token);
+    return std::string(token.substr(0, 40)) + "..." + std::string(token.substr(token.size() - 12)) +
+           " (" + std::to_string(token.size()) + " byte)";
+}
+
 bool spazio(char c) {
     return c == ' ' || c == '\t';
 }
@@ -86,20 +94,19 @@ std::int64_t lettore_campi::leggi_numero(std::int64_t minimo, std::int64_t massi
         negativo = token[0] == '-';
         cifre = 1;
     }
-    if (cifre == token.size())
-        throw guasto("numero atteso, trovato \"" + std::string(token) + "\"");
+    if (cifre == token.size()) throw guasto("numero atteso, trovato \"" + citato(token) + "\"");
     std::int64_t valore = 0;
     for (std::size_t i = cifre; i < token.size(); ++i) {
         const char c = token[i];
         if (c < '0' || c > '9') {
-            throw guasto("numero atteso, trovato \"" + std::string(token) + "\"");
+            throw guasto("numero atteso, trovato \"" + citato(token) + "\"");
         }
         valore = valore * 10 + (c - '0');
-        if (valore > massimo + 1) throw guasto("numero fuori campo: " + std::string(token));
+        if (valore > massimo + 1) throw guasto("numero fuori campo: " + citato(token));
     }
     if (negativo) valore = -valore;
     if (valore < minimo || valore > massimo) {
-        throw guasto("numero fuori campo: " + std::string(token));
+        throw guasto("numero fuori campo: " + citato(token));
     }
     salta_spazi();
     if (pos_ < dati_.size() && dati_[pos_] == ',') {

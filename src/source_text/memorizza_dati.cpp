@@ -1,5 +1,6 @@
 #include <exception>
 #include <string>
+#include <utility>
 
 #include "compilazione/ambiente.h"
 #include "compilazione/registra_reperto.h"
@@ -40,11 +41,12 @@ void Form1::memorizza_dati() {
     try {
         if (leggi_file_linea(stato)) leggi_file_treno(stato);
     } catch (const std::exception& e) {
-        const luogo_del_guasto dove = stato.file ? localizza(*stato.file, e.what())
-                                                 : luogo_del_guasto{{}, come_utf8(e.what())};
+        luogo_del_guasto dove = stato.file ? localizza(*stato.file, e.what())
+                                           : luogo_del_guasto{{}, come_utf8(e.what())};
         stato.file.reset();
         ambiente->cancella(sorgente::file_linea);
         ambiente->cancella(sorgente::file_treno);
-        registra_errore(*this, errori::dato_illeggibile, dove.luogo, std::nullopt, dove.dettaglio);
+        registra_errore(*this, errori::dato_illeggibile, std::move(dove.luogo), std::nullopt,
+                        dove.dettaglio);
     }
 }
