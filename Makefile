@@ -1,7 +1,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure build run test bench test-sanitize fuzz fuzz-smoke soak clean
+.PHONY: all configure build run test bench test-sanitize fuzz fuzz-smoke soak windows \
+	test-windows configure-windows dist clean
 
 all: build
 
@@ -49,6 +50,22 @@ fuzz-smoke: fuzz
 # 10,000 mutations of the embedded pair through the real binary (not run by CI).
 soak: build
 	python3 fuzz/soak.py ./$(BUILD)/compila_scenario
+
+# Windows: cross-built with MinGW-w64, tested under Wine.
+WINDOWS = build-windows
+configure-windows:
+	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+
+windows: configure-windows
+	cmake --build $(WINDOWS) -j $(JOBS) --target compila_scenario
+
+# The whole suite under Wine, in a Wine prefix made fresh for the run; the window tests
+# under Xvfb.
+test-windows: configure-windows
+	rm -rf $(WINDOWS)/wineprefix
+	cmake --build $(WINDOWS) -j $(JOBS)
+	cd $(WINDOWS) && ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) build-*

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/cartella_temporanea.h"
+#include "platform/cartella_temporanea.h"
 #include "driver/compilazione.h"
 
 // A folder made for one benchmark and removed with everything in it.

@@ -12,10 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/cartella_temporanea.h"
 #include "driver/compilazione.h"
 #include "output/file_atomico.h"
-#include "source_text/file_testo.h"
+#include "platform/cartella_temporanea.h"
+#include "platform/lettura_file.h"
 
 namespace {
 

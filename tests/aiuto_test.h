@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/cartella_temporanea.h"
+#include "platform/cartella_temporanea.h"
 #include "model/form1.h"
 
 namespace aiuto {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "driver/cartella_temporanea.h"
+#include "platform/cartella_temporanea.h"
 #include "driver/compilazione.h"
 #include "output/file_atomico.h"
 #include "scenario_lungo.h"

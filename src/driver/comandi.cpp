@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/cartella_programma.h"
+#include "platform/cartella_programma.h"
 #include "driver/comando_compile.h"
 #include "driver/esecuzione.h"
 #include "driver/rapporto_json.h"

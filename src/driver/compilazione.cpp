@@ -4,10 +4,10 @@
 
 #include <optional>
 
-#include "driver/cartella_temporanea.h"
 #include "output/file_atomico.h"
+#include "platform/cartella_temporanea.h"
+#include "platform/lettura_file.h"
 #include "source_text/codifica_1252.h"
-#include "source_text/file_testo.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "inspect/piano_svg.h"
 #include "model/guasto.h"
 #include "output/file_atomico.h"
-#include "source_text/file_testo.h"
+#include "platform/lettura_file.h"
 
 namespace {
 

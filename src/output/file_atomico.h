@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "output/flusso_uscita.h"
+#include "platform/file_nuovo.h"
 
 // Replaces a file whole or not at all: the bytes go to a temporary file in the same
 // folder, which is renamed over the target only when everything was written and closed.
@@ -30,12 +32,8 @@ class file_atomico : public flusso_uscita {
     const std::string& percorso() const { return percorso_; }
 
   private:
-    void scrivi_tutto(const char* dati, std::size_t n);
-    [[noreturn]] void fallisci(const std::string& cosa, int codice);
-
     std::string percorso_;
-    std::string temporaneo_;
-    int fd_ = -1;
+    std::optional<file_nuovo> file_;  // empty once committed
 };
 
 // Writes a whole file atomically in one call.

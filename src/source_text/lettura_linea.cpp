@@ -7,7 +7,8 @@
 #include "model/form1.h"
 #include "model/guasto.h"
 #include "model/numeri.h"
-#include "source_text/file_testo.h"
+#include "platform/cancellazione.h"
+#include "platform/lettura_file.h"
 #include "source_text/lettore_campi.h"
 #include "source_text/segnalazioni.h"
 #include "source_text/stato_lettura.h"
@@ -314,7 +315,7 @@ bool Form1::leggi_file_linea(stato_lettura& st) {
     riga(85).nome = nome_linea;
     riga(86).nome = numero_treno;
     const std::string percorso = percorso_file_linea();
-    if (!file_ordinario(percorso)) {
+    if (tipo_di(percorso) != tipo_file::ordinario) {
         codice_errore = 101;
         posizione_impostata = false;
         luogo_errore = luogo_sorgente{sorgente::file_linea, 0, 0, {}};

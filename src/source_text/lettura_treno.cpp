@@ -5,7 +5,8 @@
 
 #include "model/form1.h"
 #include "model/numeri.h"
-#include "source_text/file_testo.h"
+#include "platform/cancellazione.h"
+#include "platform/lettura_file.h"
 #include "source_text/lettore_campi.h"
 #include "source_text/segnalazioni.h"
 #include "source_text/stato_lettura.h"

@@ -1,7 +1,7 @@
 #include <exception>
 
 #include "model/form1.h"
-#include "source_text/file_testo.h"
+#include "platform/cancellazione.h"
 #include "source_text/stato_lettura.h"
 
 // Reads the line file, then the train run file, into the model. Any fault on the way is

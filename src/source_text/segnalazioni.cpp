@@ -1,6 +1,6 @@
 #include "source_text/segnalazioni.h"
 
-#include "source_text/file_testo.h"
+#include "platform/cancellazione.h"
 
 void segnala(Form1& f, std::int32_t codice, const lettore_campi& file,
              lettore_campi::punto_campo punto) {
