@@ -7,6 +7,7 @@
 #include "model/guasto.h"
 #include "platform/cartella_temporanea.h"
 #include "platform/percorsi.h"
+#include "platform/percorso_fs.h"
 
 std::string cartella_temporanea_di_sistema() {
     const char* base = std::getenv("TMPDIR");
@@ -26,6 +27,6 @@ void rimuovi_albero(const std::string& percorso) noexcept {
     namespace fs = std::filesystem;
     std::error_code ignorato;
     // The folder is ours: give it back its write permission, should anything have taken it.
-    fs::permissions(percorso, fs::perms::owner_all, fs::perm_options::add, ignorato);
-    fs::remove_all(percorso, ignorato);
+    fs::permissions(percorso_fs(percorso), fs::perms::owner_all, fs::perm_options::add, ignorato);
+    fs::remove_all(percorso_fs(percorso), ignorato);
 }

@@ -3,6 +3,7 @@
 #include "model/guasto.h"
 #include "platform/cartella_temporanea.h"
 #include "platform/percorsi.h"
+#include "platform/percorso_fs.h"
 #include "platform/win32/nome_casuale.h"
 #include "platform/win32/windows_utf16.h"
 
@@ -29,5 +30,5 @@ std::string crea_cartella_unica(const std::string& base, const std::string& pref
 
 void rimuovi_albero(const std::string& percorso) noexcept {
     std::error_code ignorato;
-    std::filesystem::remove_all(std::filesystem::path(in_utf16(percorso)), ignorato);
+    std::filesystem::remove_all(percorso_fs(percorso), ignorato);
 }
