@@ -132,9 +132,9 @@ esito_riga riga_pendenza(Form1& f, stato_lettura& st) {
     const std::int32_t p = file.leggi_intero32();
     const punto_campo punto = file.punto();
     const std::int32_t g = file.leggi_intero32();
+    if (fuori_portata(f, p, margine_linea, file, punto)) return esito_riga::fine_lettura;
     // The cell byte holds gradient + 100: anything else would wrap into a wrong gradient.
     if (g < -100 || g > 155) throw guasto("pendenza " + std::to_string(g) + " fuori da -100..155");
-    if (fuori_portata(f, p, margine_linea, file, punto)) return esito_riga::fine_lettura;
     const std::int64_t n = indice_di(p);
     if (n > 0) {
         do {
