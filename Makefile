@@ -67,5 +67,18 @@ test-windows: configure-windows
 	cmake --build $(WINDOWS) -j $(JOBS)
 	cd $(WINDOWS) && ctest --output-on-failure -j $(JOBS)
 
+# A zip for Windows users: the program, the README, the format guide and how to use it.
+DIST = $(WINDOWS)/dist/compila_scenario
+dist: windows
+	rm -rf $(WINDOWS)/dist
+	mkdir -p $(DIST)
+	x86_64-w64-mingw32-strip -o $(DIST)/compila_scenario.exe $(WINDOWS)/compila_scenario.exe
+	mkdir -p $(DIST)/docs
+	cp README.md $(DIST)/
+	cp docs/scenario-format.md docs/windows.md $(DIST)/docs/
+	cd $(WINDOWS)/dist && cmake -E tar cf ../compila_scenario-windows.zip --format=zip \
+		compila_scenario
+	@echo "$(WINDOWS)/compila_scenario-windows.zip"
+
 clean:
 	rm -rf $(BUILD) build-*
