@@ -2,13 +2,13 @@
 // defined result, never in a write outside the cells, the rows or the profile. Inputs a
 // fuzzing run finds join this table.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
 
+#include "aiuto_test.h"
 #include "driver/compilazione.h"
 
 namespace {
@@ -51,15 +51,10 @@ void PrintTo(const caso& c, std::ostream* os) {
 
 class RegressioniFuzz : public ::testing::TestWithParam<caso> {
   protected:
-    void SetUp() override {
-        std::string modello = (fs::temp_directory_path() / "regressioni.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(modello.data()), nullptr);
-        base_ = modello;
-        fs::create_directory(base_ / "uscita");
-    }
-    void TearDown() override { fs::remove_all(base_); }
+    void SetUp() override { fs::create_directory(base_ / "uscita"); }
 
-    fs::path base_;
+    aiuto::cartella_temporanea cartella_;
+    fs::path base_ = cartella_.percorso();
 };
 
 TEST_P(RegressioniFuzz, EndsInADefinedResult) {

@@ -1,12 +1,12 @@
 #include "driver/compilazione.h"
 
-#include <sys/stat.h>
-
+#include <filesystem>
 #include <optional>
 
 #include "output/file_atomico.h"
 #include "platform/cartella_temporanea.h"
 #include "platform/lettura_file.h"
+#include "platform/percorso_fs.h"
 #include "source_text/codifica_1252.h"
 
 namespace {
@@ -26,7 +26,7 @@ void prepara(Form1& f, const richiesta_compilazione& r, const std::string& priva
     if (r.solo_verifica) {
         // A check compiles into the private folder, which goes away with everything in it.
         f.cartella_uscita = privata + "/uscita";
-        ::mkdir(f.cartella_uscita.c_str(), 0700);
+        std::filesystem::create_directory(percorso_fs(f.cartella_uscita));
     }
 }
 

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-// The console for the run: text goes out as UTF-8, and the previous setting is restored
-// when the object goes away.
+// The console for the run: stdout and stderr carry UTF-8 bytes as they are, line ends
+// included, and the console's previous code page comes back when the object goes away.
 class console_utf8 {
   public:
     console_utf8();

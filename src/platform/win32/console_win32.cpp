@@ -1,8 +1,16 @@
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
 #include "platform/console.h"
 #include "platform/win32/windows_utf16.h"
 
 console_utf8::console_utf8() : precedente_(::GetConsoleOutputCP()) {
     ::SetConsoleOutputCP(CP_UTF8);
+    // Bytes go out as they are: a "\n" stays one byte, in a console, a pipe or a file.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
 console_utf8::~console_utf8() {
