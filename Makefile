@@ -1,22 +1,36 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Developers and CI build with WERROR=ON; a user's plain build leaves it off.
+WERROR ?= OFF
+CMAKE_FLAGS ?=
 
-.PHONY: all configure build run test bench test-sanitize fuzz fuzz-smoke soak windows \
-	test-windows configure-windows dist clean
+.PHONY: all configure build run test release-check bench test-sanitize fuzz fuzz-smoke soak \
+	configure-windows windows test-windows dist clean
 
 all: build
 
 configure:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOMPILA_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program alone: neither the tests nor the benchmarks are built.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target compila_scenario
 	./$(BUILD)/compila_scenario
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Release builds with both compilers, warnings as errors: what CI checks beside the tests.
+release-check:
+	cmake -S . -B build-release-gcc -DCMAKE_BUILD_TYPE=Release -DCOMPILA_WERROR=ON \
+		-DBUILD_TESTING=OFF -DCMAKE_CXX_COMPILER=g++
+	cmake --build build-release-gcc -j $(JOBS)
+	cmake -S . -B build-release-clang -DCMAKE_BUILD_TYPE=Release -DCOMPILA_WERROR=ON \
+		-DBUILD_TESTING=OFF -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-release-clang -j $(JOBS)
 
 # Builds and runs the benchmarks (Google Benchmark, Debian's libbenchmark-dev), then the
 # peak memory of one compile run of the longest line.
@@ -28,7 +42,7 @@ bench: build
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang.
 test-sanitize:
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCOMPILA_WERROR=ON \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_SANITIZE=ON
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
@@ -54,14 +68,14 @@ soak: build
 # Windows: cross-built with MinGW-w64, tested under Wine.
 WINDOWS = build-windows
 configure-windows:
-	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=Release -DCOMPILA_WERROR=$(WERROR) \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
 
 windows: configure-windows
 	cmake --build $(WINDOWS) -j $(JOBS) --target compila_scenario
 
-# The whole suite under Wine, in a Wine prefix made fresh for the run; the window tests
-# under Xvfb.
+# The whole suite under Wine, in a Wine prefix made afresh for the run; the window test
+# under Xvfb, in a prefix of its own.
 test-windows: configure-windows
 	rm -rf $(WINDOWS)/wineprefix
 	cmake --build $(WINDOWS) -j $(JOBS)
@@ -71,9 +85,8 @@ test-windows: configure-windows
 DIST = $(WINDOWS)/dist/compila_scenario
 dist: windows
 	rm -rf $(WINDOWS)/dist
-	mkdir -p $(DIST)
-	x86_64-w64-mingw32-strip -o $(DIST)/compila_scenario.exe $(WINDOWS)/compila_scenario.exe
 	mkdir -p $(DIST)/docs
+	x86_64-w64-mingw32-strip -o $(DIST)/compila_scenario.exe $(WINDOWS)/compila_scenario.exe
 	cp README.md $(DIST)/
 	cp docs/scenario-format.md docs/windows.md $(DIST)/docs/
 	cd $(WINDOWS)/dist && cmake -E tar cf ../compila_scenario-windows.zip --format=zip \

@@ -1,12 +1,12 @@
 #include "ambiente_bench.h"
 
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
-#include "model/guasto.h"
+#include "output/destinazione_cartella.h"
 #include "output/file_atomico.h"
+#include "platform/lettura_file.h"
 #include "scenario_lungo.h"
 
 std::string base_disco() {
@@ -18,24 +18,32 @@ std::string base_memoria() {
     return ::stat("/dev/shm", &info) == 0 && S_ISDIR(info.st_mode) ? "/dev/shm" : "";
 }
 
-richiesta_compilazione prepara_linea_lunga(const std::string& sorgenti, const std::string& uscita,
-                                           bool senza_profilo) {
-    const std::string base = sorgenti + "/" + nome_linea_lunga;
-    richiesta_compilazione r{base + "_linea.txt",
-                             base + "_" + numero_treno_lungo + "-.txt",
-                             uscita,
-                             nome_linea_lunga,
-                             numero_treno_lungo,
-                             senza_profilo,
-                             false};
-    scrivi_file_intero(r.file_linea, testo_linea_lunga());
-    scrivi_file_intero(r.file_treno, testo_treno_lungo());
-    return r;
+linea_lunga_su_disco scrivi_linea_lunga(const std::string& cartella) {
+    const std::string base = cartella + "/" + nome_linea_lunga;
+    linea_lunga_su_disco l{base + "_linea.txt", base + "_" + numero_treno_lungo + "-.txt"};
+    scrivi_file_intero(l.file_linea, testo_linea_lunga());
+    scrivi_file_intero(l.file_treno, testo_treno_lungo());
+    return l;
 }
 
-void scrivi_sorgenti_lunghe(const Form1& f) {
-    scrivi_file_intero(f.percorso_file_linea(), testo_linea_lunga());
-    scrivi_file_intero(f.percorso_file_treno(), testo_treno_lungo());
+sorgenti_compilazione sorgenti_lunghe() {
+    return {{"linea", testo_linea_lunga(), {}}, {"treno", testo_treno_lungo(), {}}};
+}
+
+opzioni_compilazione opzioni_lunghe(bool senza_profilo) {
+    opzioni_compilazione o;
+    o.nome_linea = nome_linea_lunga;
+    o.numero_treno = numero_treno_lungo;
+    o.flag_j = senza_profilo ? 0 : 1;
+    return o;
+}
+
+esito_compilazione compila_linea_lunga(const linea_lunga_su_disco& sorgenti,
+                                       const std::string& uscita, bool senza_profilo) {
+    const sorgenti_compilazione testi{{sorgenti.file_linea, leggi_file(sorgenti.file_linea), {}},
+                                      {sorgenti.file_treno, leggi_file(sorgenti.file_treno), {}}};
+    destinazione_cartella cartella(uscita);
+    return compila_testi(testi, opzioni_lunghe(senza_profilo), cartella);
 }
 
 std::vector<std::size_t> dimensioni_file(const std::string& cartella) {

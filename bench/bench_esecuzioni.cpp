@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "ambiente_bench.h"
+#include "driver/esecuzione_incorporata.h"
 #include "model/guasto.h"
+#include "output/destinazione_memoria.h"
 
 namespace {
 
@@ -15,23 +17,33 @@ void incorporato(benchmark::State& state, std::string (*base)()) {
     if (base().empty()) return state.SkipWithError("nessun tmpfs");
     cartella_bench cartella(base());
     for (auto _ : state) {
-        Form1 f;
-        f.cartella = cartella.percorso();
-        f.Form_Load();
-        if (f.codice_errore != 0) return state.SkipWithError("scenario con errori");
+        if (esegui_incorporato({cartella.percorso(), true, false}) != 0) {
+            return state.SkipWithError("scenario con errori");
+        }
     }
 }
 
 void linea_lunga(benchmark::State& state, std::string (*base)(), bool senza_profilo) {
     if (base().empty()) return state.SkipWithError("nessun tmpfs");
     cartella_bench cartella(base());
-    const richiesta_compilazione r =
-        prepara_linea_lunga(cartella.percorso(), cartella.percorso(), senza_profilo);
+    const linea_lunga_su_disco sorgenti = scrivi_linea_lunga(cartella.percorso());
     for (auto _ : state) {
-        Form1 f;
-        const rapporto_esecuzione esito = compila(f, r);
-        if (esito.esito != esito_esecuzione::ok)
-            return state.SkipWithError(esito.messaggio.c_str());
+        const esito_compilazione e =
+            compila_linea_lunga(sorgenti, cartella.percorso(), senza_profilo);
+        if (e.codice_errore != 0 || e.fine != fine_compilazione::completata) {
+            return state.SkipWithError("la linea lunga non compila");
+        }
+    }
+}
+
+// The compilation alone: sources in memory, files kept in memory.
+void linea_lunga_in_memoria(benchmark::State& state) {
+    const sorgenti_compilazione sorgenti = sorgenti_lunghe();
+    for (auto _ : state) {
+        destinazione_memoria uscita;
+        const esito_compilazione e = compila_testi(sorgenti, opzioni_lunghe(false), uscita);
+        if (e.codice_errore != 0) return state.SkipWithError("la linea lunga non compila");
+        benchmark::DoNotOptimize(uscita.file());
     }
 }
 
@@ -48,8 +60,7 @@ void pavimento(benchmark::State& state, std::string (*base)(), bool senza_profil
     if (base().empty()) return state.SkipWithError("nessun tmpfs");
     cartella_bench sorgenti(base());
     cartella_bench uscita(base());
-    Form1 f;
-    compila(f, prepara_linea_lunga(sorgenti.percorso(), uscita.percorso(), senza_profilo));
+    compila_linea_lunga(scrivi_linea_lunga(sorgenti.percorso()), uscita.percorso(), senza_profilo);
     std::vector<std::vector<char>> contenuti;
     std::int64_t totale = 0;
     for (const std::size_t n : dimensioni_file(uscita.percorso())) {
@@ -80,6 +91,7 @@ BENCHMARK_CAPTURE(linea_lunga, memoria_profilo, base_memoria, false)
 BENCHMARK_CAPTURE(pavimento, memoria_profilo, base_memoria, false)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(linea_lunga_in_memoria)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(linea_lunga, disco_senza_profilo, base_disco, true)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

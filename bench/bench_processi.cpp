@@ -58,11 +58,10 @@ void processo_incorporato(benchmark::State& state, std::string (*base)()) {
 
 void processo_compile_linea_lunga(benchmark::State& state) {
     cartella_bench cartella(base_disco());
-    const richiesta_compilazione r =
-        prepara_linea_lunga(cartella.percorso(), cartella.percorso(), false);
+    const linea_lunga_su_disco r = scrivi_linea_lunga(cartella.percorso());
     for (auto _ : state) {
         if (!avvia({COMPILA_ESEGUIBILE, "compile", r.file_linea, r.file_treno, "-o",
-                    r.cartella_uscita, "--quiet"})) {
+                    cartella.percorso(), "--quiet"})) {
             return state.SkipWithError("compila_scenario compile fallito");
         }
     }

@@ -117,22 +117,50 @@ std::string righe_crlf(std::initializer_list<std::string_view> righe) {
     return testo;
 }
 
-void prepara(Form1& f, const std::string& cartella, std::int32_t flag_j) {
-    f.nome_linea = "L";
-    f.numero_treno = "T";
-    f.nome_linea_uscita = f.nome_linea;
-    f.numero_treno_uscita = f.numero_treno;
-    f.cartella = cartella;
-    f.cartella_uscita = cartella;
-    f.flag_j = flag_j;
+compilato compila_in_memoria(std::string_view linea, std::string_view treno, std::int32_t flag_j,
+                             const std::string& nome_linea, const std::string& numero_treno) {
+    const sorgenti_compilazione sorgenti{{"linea.txt", std::string(linea), {}},
+                                         {"treno.txt", std::string(treno), {}}};
+    opzioni_compilazione opzioni;
+    opzioni.nome_linea = nome_linea;
+    opzioni.numero_treno = numero_treno;
+    opzioni.flag_j = flag_j;
+    destinazione_memoria uscita;
+    compilato c;
+    c.esito = compila_testi(sorgenti, opzioni, uscita);
+    c.file = uscita.file();
+    return c;
 }
 
-void leggi_sorgenti(Form1& f, std::string_view linea, std::string_view treno) {
-    scrivi(f.percorso_file_linea(), linea);
-    scrivi(f.percorso_file_treno(), treno);
-    f.codice_errore = 0;
-    f.tabella_sim.fill(riga_sim{});
-    f.memorizza_dati();
+banco_prova::banco_prova(Form1& f, std::int32_t flag_j, const std::string& nome_linea,
+                         const std::string& numero_treno)
+    : f_(f), ambiente_{sorgenti_, opzioni_, uscita_, {}, {}, false, false} {
+    opzioni_.nome_linea = f.nome_linea = nome_linea;
+    opzioni_.numero_treno = f.numero_treno = numero_treno;
+    f.flag_j = opzioni_.flag_j = flag_j;
+    f.ambiente = &ambiente_;
+}
+
+void banco_prova::metti_testi(std::optional<std::string_view> linea,
+                              std::optional<std::string_view> treno) {
+    sorgenti_.linea = {"linea.txt", std::nullopt, {}};
+    if (linea) sorgenti_.linea.byte = std::string(*linea);
+    sorgenti_.treno = {"treno.txt", std::nullopt, "impossibile aprire treno.txt"};
+    if (treno) sorgenti_.treno.byte = std::string(*treno);
+}
+
+void banco_prova::leggi(std::optional<std::string_view> linea,
+                        std::optional<std::string_view> treno) {
+    metti_testi(linea, treno);
+    f_.codice_errore = 0;
+    f_.tabella_sim.fill(riga_sim{});
+    f_.memorizza_dati();
+}
+
+void banco_prova::compila(std::string_view linea, std::string_view treno) {
+    metti_testi(linea, treno);
+    std::int32_t j = f_.flag_j;
+    f_.memorizza_percorso(j);
 }
 
 std::string linea_con(std::string_view successive, std::string_view generale) {

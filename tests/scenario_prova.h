@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "compilazione/ambiente.h"
 #include "model/form1.h"
+#include "output/destinazione_cartella.h"
 #include "source_text/testo_scenario.h"
 
 namespace prova {
@@ -72,23 +74,27 @@ inline std::vector<std::string> righe_treno() {
     };
 }
 
-inline void scrivi(const std::string& percorso, const std::vector<std::string>& righe) {
-    std::ofstream(percorso, std::ios::binary) << componi_testo(tabella_con_marcatore(righe));
-}
-
 using aiuto::cartella_temporanea;
 
 // Compiles the scenario into `c`; `con_profilo` chooses whether the profile is written.
+// Returns the model as the compilation left it.
 inline std::unique_ptr<Form1> compila(const cartella_temporanea& c, bool con_profilo = true) {
+    const sorgenti_compilazione sorgenti{
+        {"linea", componi_testo(tabella_con_marcatore(righe_linea())), {}},
+        {"treno", componi_testo(tabella_con_marcatore(righe_treno())), {}}};
+    opzioni_compilazione opzioni;
+    opzioni.nome_linea = linea;
+    opzioni.numero_treno = treno;
+    opzioni.flag_j = con_profilo ? 1 : 0;
+    destinazione_cartella uscita(c.percorso());
+    ambiente_compilazione ambiente{sorgenti, opzioni, uscita, {}, {}, false, false};
     auto f = std::make_unique<Form1>();
-    f->cartella = c.percorso();
-    f->cartella_uscita = f->cartella;
-    f->nome_linea = f->nome_linea_uscita = linea;
-    f->numero_treno = f->numero_treno_uscita = treno;
-    scrivi(f->percorso_file_linea(), righe_linea());
-    scrivi(f->percorso_file_treno(), righe_treno());
-    std::int32_t j = con_profilo ? 1 : 0;
+    f->ambiente = &ambiente;
+    f->nome_linea = linea;
+    f->numero_treno = treno;
+    std::int32_t j = opzioni.flag_j;
     f->memorizza_percorso(j);
+    f->ambiente = nullptr;
     return f;
 }
 

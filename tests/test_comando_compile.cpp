@@ -1,6 +1,7 @@
 // The compile command as an author uses it: names, outputs, diagnostics, JSON, statuses.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "esecuzione_programma.h"
@@ -32,10 +33,11 @@ struct scenario_prova {
 };
 
 // The JSON report is the last line on stdout.
-std::string ultima_riga(const std::string& testo) {
+nlohmann::json rapporto(const std::string& testo) {
     const auto fine = testo.find_last_not_of('\n');
     const auto inizio = testo.rfind('\n', fine);
-    return testo.substr(inizio == std::string::npos ? 0 : inizio + 1, fine + 1 - (inizio + 1));
+    return nlohmann::json::parse(
+        testo.substr(inizio == std::string::npos ? 0 : inizio + 1, fine + 1 - (inizio + 1)));
 }
 
 }  // namespace
@@ -45,10 +47,9 @@ TEST(ComandoCompile, WritesTheThreeFilesAndLeavesTheSourcesUntouched) {
     const auto r = s.compila();
     EXPECT_EQ(r.stato, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(ultima_riga(r.out),
-              "{\"codice_errore\": 0, \"posizione_errore\": 0, \"esito\": \"ok\", \"messaggio\": "
-              "\"\", \"file\": null, \"riga\": null, \"scritti\": [\"Prova_linea.dat\", "
-              "\"Prova_7.sim\", \"Prova_7.dat\"]}");
+    EXPECT_EQ(rapporto(r.out), nlohmann::json::parse(R"({"codice_errore": 0, "posizione_errore": 0,
+        "esito": "ok", "messaggio": "", "file": null, "riga": null,
+        "scritti": ["Prova_linea.dat", "Prova_7.sim", "Prova_7.dat"]})"));
     EXPECT_EQ(aiuto::leggi(s.linea), linea_base);
     EXPECT_EQ(aiuto::leggi(s.treno), treno_base);
     EXPECT_EQ(aiuto::elenco(s.cartella.percorso()),
@@ -61,7 +62,8 @@ TEST(ComandoCompile, NoProfileLeavesAnEarlierProfileAlone) {
     aiuto::scrivi(s.cartella.file("Prova_linea.dat"), "earlier");
     const auto r = s.compila({"--no-profile"});
     EXPECT_EQ(r.stato, 0);
-    EXPECT_NE(r.out.find("\"scritti\": [\"Prova_7.sim\", \"Prova_7.dat\"]"), std::string::npos);
+    EXPECT_EQ(rapporto(r.out)["scritti"],
+              nlohmann::json::parse(R"(["Prova_7.sim", "Prova_7.dat"])"));
     EXPECT_EQ(aiuto::leggi(s.cartella.file("Prova_linea.dat")), "earlier");
 }
 
@@ -69,7 +71,7 @@ TEST(ComandoCompile, CheckCompilesAndWritesNothing) {
     scenario_prova s(linea_base, treno_base + "stazione, 3725, 12, 400\r\n");
     const auto r = s.compila({"--check"});
     EXPECT_EQ(r.stato, 2);
-    EXPECT_NE(r.out.find("\"scritti\": []"), std::string::npos);
+    EXPECT_TRUE(rapporto(r.out)["scritti"].empty());
     EXPECT_EQ(aiuto::elenco(s.cartella.percorso()), "Prova_7-.txt\nProva_linea.txt\n");
 }
 
@@ -118,13 +120,16 @@ TEST(ComandoCompile, TrainFileFindingPointsAtTheField) {
     const auto r = s.compila();
     EXPECT_EQ(r.stato, 2);
     EXPECT_EQ(r.err,
-              "Prova_7-.txt:6: errore 8: la posizione della stazione non è multipla di 50 m "
+              "Prova_7-.txt:6:14: errore 8: la posizione della stazione non è multipla di 50 m "
               "(posizione 3725 m)\n"
               "stazione,    3725, 12,  400,  0, 1, 1,  1,1,0,  5,1,1,   60,   6,20,54, BETA\n"
               "             ^\n");
-    EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"finding\""), std::string::npos);
-    EXPECT_NE(r.out.find("\"codice_errore\": 8, \"posizione_errore\": 3725"), std::string::npos);
-    EXPECT_NE(r.out.find("\"file\": \"Prova_7-.txt\", \"riga\": 6"), std::string::npos);
+    const nlohmann::json j = rapporto(r.out);
+    EXPECT_EQ(j["esito"], "finding");
+    EXPECT_EQ(j["codice_errore"], 8);
+    EXPECT_EQ(j["posizione_errore"], 3725);
+    EXPECT_EQ(j["file"], "Prova_7-.txt");
+    EXPECT_EQ(j["riga"], 6);
     EXPECT_TRUE(aiuto::esiste(s.cartella.file("Prova_7.sim")));
 }
 
@@ -135,11 +140,12 @@ TEST(ComandoCompile, LineFileFindingPointsAtTheField) {
         treno_base);
     const auto r = s.compila();
     EXPECT_EQ(r.stato, 2);
-    EXPECT_EQ(r.err,
-              "Prova_linea.txt:5: errore 6: il cartello indicatore cade su una cella già occupata "
-              "(posizione 500 m)\n"
-              "cartello_indicatore, 500, (B)\n"
-              "                     ^\n");
+    EXPECT_EQ(
+        r.err,
+        "Prova_linea.txt:5:22: errore 6: il cartello indicatore cade su una cella già occupata "
+        "(posizione 500 m)\n"
+        "cartello_indicatore, 500, (B)\n"
+        "                     ^\n");
 }
 
 TEST(ComandoCompile, PassFindingNamesNoFile) {
@@ -154,7 +160,8 @@ TEST(ComandoCompile, PassFindingNamesNoFile) {
     EXPECT_EQ(r.err,
               "compila_scenario: errore 12: prima dell'inizio del rallentamento non c'è una "
               "cella libera per l'abbattimento (posizione 1550 m)\n");
-    EXPECT_NE(r.out.find("\"file\": null, \"riga\": null"), std::string::npos);
+    EXPECT_TRUE(rapporto(r.out)["file"].is_null());
+    EXPECT_TRUE(rapporto(r.out)["riga"].is_null());
 }
 
 TEST(ComandoCompile, HeaderConflictWritesNoBinaryFile) {
@@ -163,8 +170,8 @@ TEST(ComandoCompile, HeaderConflictWritesNoBinaryFile) {
     const auto r = s.compila();
     EXPECT_EQ(r.stato, 1);
     EXPECT_EQ(r.err, " Errore n. 1250\n");
-    EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"errore\", \"messaggio\": \" Errore n. 1250\""),
-              std::string::npos);
+    EXPECT_EQ(rapporto(r.out)["esito"], "errore");
+    EXPECT_EQ(rapporto(r.out)["messaggio"], " Errore n. 1250");
     EXPECT_EQ(aiuto::leggi(s.cartella.file("Prova_7.sim")), "earlier");
     EXPECT_FALSE(aiuto::esiste(s.cartella.file("Prova_7.dat")));
 }
@@ -179,7 +186,7 @@ TEST(ComandoCompile, FaultsCompileNothing) {
          "Prova_linea.txt: errore 1: lunghezza percorso mancante"},
         {linea_base, "Assente_7-.txt", "compila_scenario: errore: impossibile aprire"},
         {"[generale]\r\nlunghezza percorso, 20x0\r\n", "Prova_7-.txt",
-         "Prova_linea.txt:2: errore 25: dato non leggibile (numero atteso, trovato \"20x0\")"},
+         "Prova_linea.txt:2:21: errore 25: dato non leggibile (numero atteso, trovato \"20x0\")"},
     };
     for (const auto& c : casi) {
         scenario_prova s(c.linea, treno_base);
@@ -188,7 +195,7 @@ TEST(ComandoCompile, FaultsCompileNothing) {
                              s.cartella.percorso());
         EXPECT_EQ(r.stato, 1);
         EXPECT_NE(r.err.find(c.atteso), std::string::npos) << r.err;
-        EXPECT_NE(ultima_riga(r.out).find("\"esito\": \"fault\""), std::string::npos);
+        EXPECT_EQ(rapporto(r.out)["esito"], "fault");
         EXPECT_FALSE(aiuto::esiste(s.cartella.file("Prova_7.sim")));
     }
 }

@@ -1,6 +1,8 @@
 // The program run with no command: the embedded scenario, as `make run` does it.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "esecuzione_programma.h"
 #include "platform/percorsi.h"
 
@@ -9,12 +11,11 @@ TEST(ComandoIncorporato, CompilesIntoTheGivenFolderSilently) {
     const auto r = esegui_programma({"--dir", d.percorso(), "--json"});
     EXPECT_EQ(r.stato, 0);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out,
-              "{\"codice_errore\": 0, \"posizione_errore\": 0, \"esito\": \"ok\", \"messaggio\": "
-              "\"\", \"file\": null, \"riga\": null, \"scritti\": "
-              "[\"Zarvelotimbrasquinoverdaltepa_linea.dat\", "
-              "\"Zarvelotimbrasquinoverdaltepa_9402.sim\", "
-              "\"Zarvelotimbrasquinoverdaltepa_9402.dat\"]}\n");
+    EXPECT_EQ(nlohmann::json::parse(r.out), nlohmann::json::parse(R"({"codice_errore": 0,
+        "posizione_errore": 0, "esito": "ok", "messaggio": "", "file": null, "riga": null,
+        "scritti": ["Zarvelotimbrasquinoverdaltepa_linea.dat",
+                    "Zarvelotimbrasquinoverdaltepa_9402.sim",
+                    "Zarvelotimbrasquinoverdaltepa_9402.dat"]})"));
     EXPECT_EQ(aiuto::elenco(d.percorso()),
               "Zarvelotimbrasquinoverdaltepa_9402.dat\nZarvelotimbrasquinoverdaltepa_9402."
               "sim\nZarvelotimbrasquinoverdaltepa_9402_note.txt\nZarvelotimbrasquinoverdaltepa_"

@@ -6,6 +6,7 @@
 #include "driver/esecuzione.h"
 #include "model/form1.h"
 #include "model/guasto.h"
+#include "output/destinazione_cartella.h"
 
 namespace {
 
@@ -31,13 +32,17 @@ TEST(Errore, MessaggioENessunRitorno) {
 class Intestazione : public testing::Test {
   protected:
     void SetUp() override {
-        aiuto::prepara(f, dir.percorso());
         for (const char* nome : uscite) aiuto::scrivi(dir.file(nome), "vecchio");
     }
-    void compila(const std::string& linea, const std::string& treno, std::int32_t j = 1) {
-        aiuto::scrivi(f.percorso_file_linea(), linea);
-        aiuto::scrivi(f.percorso_file_treno(), treno);
-        f.memorizza_percorso(j);
+    esito_compilazione compila(const std::string& linea, const std::string& treno,
+                               std::int32_t j = 1) {
+        const sorgenti_compilazione sorgenti{{"linea", linea, {}}, {"treno", treno, {}}};
+        opzioni_compilazione opzioni;
+        opzioni.nome_linea = "L";
+        opzioni.numero_treno = "T";
+        opzioni.flag_j = j;
+        destinazione_cartella uscita(dir.percorso());
+        return compila_testi(sorgenti, opzioni, uscita);
     }
     bool vecchi_intatti() {
         for (const char* nome : uscite) {
@@ -48,7 +53,6 @@ class Intestazione : public testing::Test {
 
     static constexpr const char* uscite[] = {"L_T.sim", "L_T.dat", "L_linea.dat"};
     aiuto::cartella_temporanea dir;
-    Form1 f;
 };
 
 TEST_F(Intestazione, ConflittiFermanoLaCompilazione) {
@@ -63,26 +67,26 @@ TEST_F(Intestazione, ConflittiFermanoLaCompilazione) {
         {"segnale, 0, 0, 0,1,0, 0, 0, 0,0,0, 0\r\n", "1251"},
     };
     for (const caso& c : casi) {
-        try {
-            compila(linea_con(""), treno_con(c.treno));
-            ADD_FAILURE() << c.treno << ": no error";
-        } catch (const errore_fatale& e) {
-            EXPECT_EQ(e.codice(), c.codice) << c.treno;
-        }
+        const esito_compilazione e = compila(linea_con(""), treno_con(c.treno));
+        EXPECT_EQ(e.fine, fine_compilazione::errore) << c.treno;
+        EXPECT_EQ(e.testo_errore, std::string(" Errore n. ") + c.codice) << c.treno;
+        EXPECT_TRUE(e.file_prodotti.empty()) << c.treno;
         EXPECT_TRUE(vecchi_intatti()) << c.treno;
         EXPECT_EQ(aiuto::elenco(dir.percorso()), "L_T.dat\nL_T.sim\nL_linea.dat\n") << c.treno;
     }
 }
 
 TEST_F(Intestazione, SenzaCelleNessunFileBinario) {
-    EXPECT_THROW(compila("nessuna sezione\r\n", treno_con("")), modello_non_creato);
-    EXPECT_EQ(f.codice_errore, 102);
+    const esito_compilazione e = compila("nessuna sezione\r\n", treno_con(""));
+    EXPECT_EQ(e.fine, fine_compilazione::modello_assente);
+    EXPECT_EQ(e.codice_errore, 102);
     EXPECT_TRUE(vecchi_intatti());
 }
 
 TEST_F(Intestazione, UnReportoNonFermaLaScrittura) {
-    compila(linea_con("cartello_indicatore, 7901, X\r\n"), treno_con(""));
-    EXPECT_EQ(f.codice_errore, 15);
+    const esito_compilazione e =
+        compila(linea_con("cartello_indicatore, 7901, X\r\n"), treno_con(""));
+    EXPECT_EQ(e.codice_errore, 15);
     EXPECT_EQ(aiuto::leggi(dir.file("L_T.dat")).size(), 15u * 161);
     const std::string sim = aiuto::leggi(dir.file("L_T.sim"));
     EXPECT_EQ(sim.substr(0, 34), std::string(34, '\0'));  // row 0 stays clear
@@ -91,8 +95,7 @@ TEST_F(Intestazione, UnReportoNonFermaLaScrittura) {
 }
 
 TEST_F(Intestazione, SenzaProfiloIlVecchioProfiloResta) {
-    compila(linea_con(""), treno_con(""), 0);
-    EXPECT_EQ(f.codice_errore, 0);
+    EXPECT_EQ(compila(linea_con(""), treno_con(""), 0).codice_errore, 0);
     EXPECT_EQ(aiuto::leggi(dir.file("L_linea.dat")), "vecchio");
     EXPECT_NE(aiuto::leggi(dir.file("L_T.sim")), "vecchio");
 }
@@ -115,14 +118,8 @@ TEST_F(Intestazione, EsitoDellEsecuzione) {
          esito_esecuzione::errore, 1, " Errore n. 1250"},
     };
     for (const caso& c : casi) {
-        Form1 g;
-        aiuto::prepara(g, dir.percorso());
-        aiuto::scrivi(g.percorso_file_linea(), c.linea);
-        aiuto::scrivi(g.percorso_file_treno(), c.treno);
-        const rapporto_esecuzione r = esegui(g, nomi_sorgenti{"linea", "treno"}, [&] {
-            std::int32_t j = 1;
-            g.memorizza_percorso(j);
-        });
+        const esito_compilazione e = compila(c.linea, c.treno);
+        const rapporto_esecuzione r = rapporto_di(e, nomi_sorgenti{"linea", "treno"});
         EXPECT_EQ(r.esito, c.esito) << c.nome;
         EXPECT_EQ(codice_uscita(r.esito), c.uscita) << c.nome;
         EXPECT_NE(r.messaggio.find(c.nel_messaggio), std::string::npos) << c.nome;

@@ -4,29 +4,28 @@
 #include <regex>
 #include <string>
 
-#include "driver/compilazione.h"
-#include "esecuzione_programma.h"
+#include "aiuto_test.h"
 
 TEST(GuidaFormato, ExamplePairCompilesWithoutFindings) {
     const std::string guida =
         aiuto::leggi(std::string(COMPILA_SORGENTI) + "/docs/scenario-format.md");
     const std::regex blocco("```text file=(\\S+)\\n([^`]*)```");
-    aiuto::cartella_temporanea cartella;
-    std::vector<std::string> file;
+    std::vector<std::string> testi;
     for (auto it = std::sregex_iterator(guida.begin(), guida.end(), blocco);
          it != std::sregex_iterator(); ++it) {
-        file.push_back(cartella.file((*it)[1].str()));
-        aiuto::scrivi(file.back(), (*it)[2].str());
+        testi.push_back((*it)[2].str());
     }
-    ASSERT_EQ(file.size(), 2u);
+    ASSERT_EQ(testi.size(), 2u);
 
-    Form1 f;
-    const auto r =
-        compila(f, {file[0], file[1], cartella.percorso(), "Esempio", "1", false, false});
-    EXPECT_EQ(r.esito, esito_esecuzione::ok) << r.diagnostica;
-    EXPECT_EQ(f.codice_errore, 0);
-    EXPECT_EQ(f.file_scritti,
+    const aiuto::compilato c = aiuto::compila_in_memoria(testi[0], testi[1], 1, "Esempio", "1");
+    EXPECT_EQ(c.esito.fine, fine_compilazione::completata);
+    EXPECT_EQ(c.esito.codice_errore, 0);
+    EXPECT_TRUE(c.esito.reperti.empty());
+    EXPECT_EQ(c.esito.file_prodotti,
               (std::vector<std::string>{"Esempio_linea.dat", "Esempio_1.sim", "Esempio_1.dat"}));
+    Form1 f;
+    aiuto::banco_prova banco(f);
+    banco.compila(testi[0], testi[1]);
     // The three stations, the board and the pass's reductions all landed.
     EXPECT_EQ(f.tabella_sim[3].nome, "GAMMA");
     EXPECT_EQ(f.tabella_sim[80].nome, "(BIVIO)(NORD)");

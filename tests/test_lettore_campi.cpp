@@ -113,12 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<caso_guasto>& i) { return i.param.nome; });
 
 TEST(LettoreCampiTesto, UnNomeDeveStareIn16Bit) {
-    lettore_campi giusto(std::string(65535, 'a') + ",x", sorgente::file_treno);
+    // The reader keeps a view: each text lives as long as its reader.
+    const std::string testo_giusto = std::string(65535, 'a') + ",x";
+    lettore_campi giusto(testo_giusto, sorgente::file_treno);
     EXPECT_EQ(giusto.leggi_testo().size(), 65535u);
-    lettore_campi lungo(std::string(65536, 'a'), sorgente::file_treno);
+    const std::string testo_lungo(65536, 'a');
+    lettore_campi lungo(testo_lungo, sorgente::file_treno);
     EXPECT_THROW(lungo.leggi_testo(), guasto);
     // Trailing blanks do not count towards the limit.
-    lettore_campi con_spazi(std::string(65535, 'a') + "   ", sorgente::file_treno);
+    const std::string testo_con_spazi = std::string(65535, 'a') + "   ";
+    lettore_campi con_spazi(testo_con_spazi, sorgente::file_treno);
     EXPECT_EQ(con_spazi.leggi_testo().size(), 65535u);
 }
 

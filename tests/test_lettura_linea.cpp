@@ -19,16 +19,14 @@ const std::string treno_spia = treno_con("numero vetture, 7\r\n");
 
 class LetturaLinea : public testing::Test {
   protected:
-    void SetUp() override { aiuto::prepara(f, dir.percorso()); }
-
     void leggi(const std::string& linea, const std::string& treno = treno_spia) {
         f.posizione_errore = posizione_precedente;
-        aiuto::leggi_sorgenti(f, linea, treno);
+        banco.leggi(linea, treno);
     }
     bool treno_letto() { return f.tabella_sim[84].posizione == 7; }
 
-    aiuto::cartella_temporanea dir;
     Form1 f;
+    aiuto::banco_prova banco{f};
 };
 
 struct caso_errore {
@@ -49,9 +47,9 @@ TEST_P(ErroriLinea, RegistraLErroreEChiudeIFile) {
     EXPECT_EQ(f.posizione_errore, c.posizione == invariata ? posizione_precedente : c.posizione);
     EXPECT_EQ(treno_letto(), c.treno_letto);
     EXPECT_EQ(f.celle_create(), c.celle_create);
-    EXPECT_FALSE(aiuto::esiste(f.percorso_file_linea()));
+    EXPECT_TRUE(banco.linea_cancellata());
     // The train run file goes when it was read and on the fault path; otherwise it is left.
-    EXPECT_EQ(aiuto::esiste(f.percorso_file_treno()), !c.treno_letto && c.codice != 25);
+    EXPECT_EQ(banco.treno_cancellato(), c.treno_letto || c.codice == 25);
 }
 
 const std::string testo_lungo(65536, 'x');
@@ -130,19 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<caso_errore>& i) { return i.param.nome; });
 
 TEST_F(LetturaLinea, SenzaFileDiLineaErrore101ENienteCancellato) {
-    aiuto::scrivi(f.percorso_file_treno(), treno_spia);
-    f.memorizza_dati();
+    banco.leggi(std::nullopt, treno_spia);
     EXPECT_EQ(f.codice_errore, 101);
     EXPECT_FALSE(f.celle_create());
-    EXPECT_TRUE(aiuto::esiste(f.percorso_file_treno()));
-}
-
-TEST_F(LetturaLinea, UnaCartellaColNomeDelFileNonConta) {
-    std::filesystem::create_directory(f.percorso_file_linea());
-    aiuto::scrivi(f.percorso_file_treno(), treno_spia);
-    f.memorizza_dati();
-    EXPECT_EQ(f.codice_errore, 101);
-    EXPECT_TRUE(std::filesystem::is_directory(f.percorso_file_linea()));
+    EXPECT_FALSE(banco.linea_cancellata());
+    EXPECT_FALSE(banco.treno_cancellato());
 }
 
 TEST_F(LetturaLinea, LineaMinimaDimensionaModelloEProfilo) {
@@ -169,8 +159,8 @@ TEST_F(LetturaLinea, LineaMinimaDimensionaModelloEProfilo) {
     EXPECT_EQ(p.tipo(7999, 0), tipo_elemento::vuoto);
     EXPECT_EQ(p.tipo(8000, 1), tipo_elemento::vuoto);
     EXPECT_TRUE(treno_letto());
-    EXPECT_FALSE(aiuto::esiste(f.percorso_file_linea()));
-    EXPECT_FALSE(aiuto::esiste(f.percorso_file_treno()));
+    EXPECT_TRUE(banco.linea_cancellata());
+    EXPECT_TRUE(banco.treno_cancellato());
 }
 
 TEST_F(LetturaLinea, LunghezzaDiUnMilioneAccettata) {

@@ -29,19 +29,17 @@ std::string segnale(int posizione) {
 
 class LetturaTreno : public testing::Test {
   protected:
-    void SetUp() override { aiuto::prepara(f, dir.percorso()); }
-
     void leggi(const std::string& treno, const std::string& linea = linea_base) {
         f.posizione_errore = posizione_precedente;
-        aiuto::leggi_sorgenti(f, linea, treno);
+        banco.leggi(linea, treno);
     }
     void file_cancellati() {
-        EXPECT_FALSE(aiuto::esiste(f.percorso_file_linea()));
-        EXPECT_FALSE(aiuto::esiste(f.percorso_file_treno()));
+        EXPECT_TRUE(banco.linea_cancellata());
+        EXPECT_TRUE(banco.treno_cancellato());
     }
 
-    aiuto::cartella_temporanea dir;
     Form1 f;
+    aiuto::banco_prova banco{f};
 };
 
 std::string cartelli(int quanti) {
@@ -125,8 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<caso_errore>& i) { return i.param.nome; });
 
 TEST_F(LetturaTreno, SenzaFileDelTrenoErrore25) {
-    aiuto::scrivi(f.percorso_file_linea(), linea_base);
-    f.memorizza_dati();
+    banco.leggi(linea_base, std::nullopt);
     EXPECT_EQ(f.codice_errore, 25);
     file_cancellati();
 }

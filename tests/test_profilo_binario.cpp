@@ -5,12 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "platform/cartella_temporanea.h"
+#include "platform/lettura_file.h"
 #include "model/guasto.h"
 #include "model/tracciato.h"
 #include "output/file_atomico.h"
 #include "output/formato_binario.h"
-#include "platform/cartella_temporanea.h"
-#include "platform/lettura_file.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // defined result, never in a write outside the cells, the rows or the profile. Inputs a
 // fuzzing run finds join this table.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,7 +10,7 @@
 #include <string>
 
 #include "aiuto_test.h"
-#include "driver/compilazione.h"
+#include "driver/esecuzione.h"
 
 namespace {
 
@@ -49,26 +50,16 @@ void PrintTo(const caso& c, std::ostream* os) {
     *os << c.nome;
 }
 
-class RegressioniFuzz : public ::testing::TestWithParam<caso> {
-  protected:
-    void SetUp() override { fs::create_directory(base_ / "uscita"); }
-
-    aiuto::cartella_temporanea cartella_;
-    fs::path base_ = cartella_.percorso();
-};
+class RegressioniFuzz : public ::testing::TestWithParam<caso> {};
 
 TEST_P(RegressioniFuzz, EndsInADefinedResult) {
     const caso& c = GetParam();
-    std::ofstream(base_ / "F_linea.txt", std::ios::binary) << c.linea;
-    std::ofstream(base_ / "F_1-.txt", std::ios::binary) << c.treno;
-    Form1 f;
-    const richiesta_compilazione r{(base_ / "F_linea.txt").string(), (base_ / "F_1-.txt").string(),
-                                   (base_ / "uscita").string(), "F", "1"};
-    const rapporto_esecuzione esito = compila(f, r);
+    const aiuto::compilato risultato = aiuto::compila_in_memoria(c.linea, c.treno, 1, "F", "1");
+    const rapporto_esecuzione esito = rapporto_di(risultato.esito, nomi_sorgenti{"linea", "treno"});
     EXPECT_EQ(esito.esito, c.esito) << esito.diagnostica;
-    EXPECT_EQ(f.codice_errore, c.codice_errore) << esito.diagnostica;
+    EXPECT_EQ(risultato.esito.codice_errore, c.codice_errore) << esito.diagnostica;
     const bool compilato = c.esito == esito_esecuzione::ok || c.esito == esito_esecuzione::finding;
-    EXPECT_EQ(f.file_scritti.size(), compilato ? 3u : 0u);
+    EXPECT_EQ(risultato.file.size(), compilato ? 3u : 0u);
 }
 
 using enum esito_esecuzione;

@@ -4,7 +4,9 @@
 
 #include "aiuto_test.h"
 #include "esecuzione_programma.h"
+#include "driver/esecuzione_incorporata.h"
 #include "model/form1.h"
+#include "source_text/scenario_incorporato.h"
 
 namespace {
 
@@ -39,24 +41,41 @@ class ScenarioIncorporato : public testing::Test {
   protected:
     static void SetUpTestSuite() {
         dir = new aiuto::cartella_temporanea;
+        stato = esegui_incorporato({dir->percorso(), true, false});
         f = new Form1;
-        f->cartella = dir->percorso();
-        f->Form_Load();
+        banco = new aiuto::banco_prova(*f, 1, nome_linea_incorporata, numero_treno_incorporato);
+        banco->compila(testo_file_linea(), testo_file_treno());
     }
     static void TearDownTestSuite() {
+        delete banco;
         delete f;
         delete dir;
     }
 
     static aiuto::cartella_temporanea* dir;
+    static int stato;
     static Form1* f;
+    static aiuto::banco_prova* banco;
 };
 
 aiuto::cartella_temporanea* ScenarioIncorporato::dir = nullptr;
+int ScenarioIncorporato::stato = -1;
 Form1* ScenarioIncorporato::f = nullptr;
+aiuto::banco_prova* ScenarioIncorporato::banco = nullptr;
 
 TEST_F(ScenarioIncorporato, FileCompilati) {
+    EXPECT_EQ(stato, 0);
     verifica_uscite(*dir);
+}
+
+// The same bytes whether the run goes through the disk or stays in memory.
+TEST_F(ScenarioIncorporato, InMemoriaGliStessiByte) {
+    const auto& file = banco->file();
+    ASSERT_EQ(file.size(), 3u);
+    EXPECT_EQ(aiuto::sha256(file.at("Zarvelotimbrasquinoverdaltepa_9402.dat")), sha_celle);
+    EXPECT_EQ(aiuto::sha256(file.at("Zarvelotimbrasquinoverdaltepa_9402.sim")), sha_tabella);
+    EXPECT_EQ(aiuto::sha256(file.at("Zarvelotimbrasquinoverdaltepa_linea.dat")), sha_profilo);
+    EXPECT_TRUE(banco->reperti().empty());
 }
 
 TEST_F(ScenarioIncorporato, ModelloLetto) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "aiuto_test.h"
+#include "esecuzione_programma.h"
 #include "model/form1.h"
 #include "model/guasto.h"
 #include "source_text/scenario_incorporato.h"
@@ -40,55 +41,29 @@ TEST(RegolaDelMarcatore, FermaLUscitaSoloSeUgualeEsatto) {
     EXPECT_THROW(tabella_con_marcatore(std::vector<std::string>(1001, "x")), guasto);
 }
 
-class Scrittori : public testing::Test {
-  protected:
-    void SetUp() override {
-        f.cartella = dir.percorso();
-        f.nome_linea = nome_linea_incorporata;
-        f.numero_treno = numero_treno_incorporato;
-    }
-    std::string base() const { return dir.file(f.nome_linea + "_" + f.numero_treno); }
-
-    aiuto::cartella_temporanea dir;
-    Form1 f;
-};
-
-TEST_F(Scrittori, FileDiLineaEDelTreno) {
-    const std::string linea = dir.file("Zarvelotimbrasquinoverdaltepa_linea.txt");
-    const std::string treno = dir.file("Zarvelotimbrasquinoverdaltepa_9402-.txt");
-    aiuto::scrivi(linea, std::string(5000, 'z'));  // an older, longer file is replaced whole
-    f.dati_linea();
-    f.dati_treno();
-    const std::string testo_linea = aiuto::leggi(linea);
+TEST(Scrittori, FileDiLineaEDelTreno) {
+    const std::string testo_linea = testo_file_linea();
     EXPECT_EQ(aiuto::sha256(testo_linea), sha_file_linea);
-    EXPECT_EQ(aiuto::sha256(aiuto::leggi(treno)), sha_file_treno);
+    EXPECT_EQ(aiuto::sha256(testo_file_treno()), sha_file_treno);
     EXPECT_TRUE(testo_linea.ends_with("\r\n[fine]\r\n"));
     EXPECT_EQ(testo_linea.find(marcatore_fine), std::string::npos);
-    // A second run gives the same bytes: replaced, never appended to.
-    f.dati_linea();
-    EXPECT_EQ(aiuto::leggi(linea), testo_linea);
 }
 
-TEST_F(Scrittori, FileLateraliVuoti) {
+// The run writes the side files empty over older ones, and an older, longer text file is
+// replaced whole before the readers see it.
+TEST(Scrittori, FileLateraliVuotiEFileSostituitiInteri) {
+    aiuto::cartella_temporanea dir;
+    const std::string base = dir.file("Zarvelotimbrasquinoverdaltepa_9402");
     for (const char* nome : {"_note.txt", "_rallentamenti.txt", "_scheda_treno.txt"}) {
-        aiuto::scrivi(base() + nome, "vecchio");
+        aiuto::scrivi(base + nome, "vecchio");
     }
-    f.dati_note();
-    f.dati_rallentamenti();
-    f.dati_scheda();
+    aiuto::scrivi(dir.file("Zarvelotimbrasquinoverdaltepa_linea.txt"), std::string(5000, 'z'));
+    const auto r = esegui_programma({"--dir", dir.percorso(), "--quiet"});
+    EXPECT_EQ(r.stato, 0) << r.err;
     for (const char* nome : {"_note.txt", "_rallentamenti.txt", "_scheda_treno.txt"}) {
-        ASSERT_TRUE(aiuto::esiste(base() + nome)) << nome;
-        EXPECT_EQ(aiuto::leggi(base() + nome), "") << nome;
+        ASSERT_TRUE(aiuto::esiste(base + nome)) << nome;
+        EXPECT_EQ(aiuto::leggi(base + nome), "") << nome;
     }
-    EXPECT_EQ(aiuto::elenco(dir.percorso()),
-              "Zarvelotimbrasquinoverdaltepa_9402_note.txt\n"
-              "Zarvelotimbrasquinoverdaltepa_9402_rallentamenti.txt\n"
-              "Zarvelotimbrasquinoverdaltepa_9402_scheda_treno.txt\n");
-}
-
-TEST_F(Scrittori, CartellaNonScrivibileEGuasto) {
-    f.cartella = dir.file("manca");
-    EXPECT_THROW(f.dati_linea(), guasto);
 }
 
 }  // namespace

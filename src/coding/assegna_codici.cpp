@@ -1,6 +1,8 @@
 // The code assignment pass: reductions to code 180 around slowdowns and signals.
 #include <cstdint>
 
+#include "compilazione/registra_reperto.h"
+#include "model/codici_errore.h"
 #include "model/form1.h"
 
 namespace {
@@ -28,10 +30,7 @@ void metti_abbattimento(Form1& f, std::int64_t i) {
 }
 
 void registra(Form1& f, std::int32_t codice, std::int64_t cella) {
-    f.codice_errore = codice;
-    f.posizione_errore = static_cast<std::int32_t>(cella * 50);
-    f.posizione_impostata = true;
-    f.luogo_errore = luogo_sorgente{};
+    registra_errore(f, codice, luogo_sorgente{}, static_cast<std::int32_t>(cella * 50));
 }
 
 // The first free cell of a distance group before a slowdown start gets a reduction.
@@ -43,7 +42,7 @@ void gruppo_distanza(Form1& f, std::int64_t i, std::int64_t vicina) {
             return;
         }
     }
-    registra(f, 12, i);
+    registra(f, errori::abbattimento_prima_rallentamento, i);
 }
 
 // Walks the slowdown, a reduction every 8 cells; returns the end cell it reached.
@@ -64,7 +63,7 @@ std::int64_t percorri_rallentamento(Form1& f, std::int64_t i) {
                 metti_abbattimento(f, k + 1);
                 n = -1;
             } else {
-                registra(f, 13, k);
+                registra(f, errori::abbattimento_nel_rallentamento, k);
             }
         }
     } while (tipo_di(f, k) != tipo_cella::fine_rallentamento && k < f.numero_celle);
@@ -86,7 +85,7 @@ void dopo_la_fine(Form1& f, std::int64_t k) {
     } else if (libera(f, s - 1)) {
         metti_abbattimento(f, s - 1);
     } else {
-        registra(f, 13, k);
+        registra(f, errori::abbattimento_nel_rallentamento, k);
     }
 }
 
@@ -109,7 +108,7 @@ void Form1::regola_a(std::int64_t i) {
         } else if (t2.tipo == tipo_cella::abbattimento) {
             t2.valore_1 = minimo(codice_ridotto, t2.valore_1);
         } else {
-            registra(*this, 11, d);
+            registra(*this, errori::abbattimento_segnale, d);
         }
     }
 }

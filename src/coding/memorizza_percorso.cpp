@@ -5,7 +5,6 @@
 void Form1::memorizza_percorso(std::int32_t& j) {
     flag_j = j;
     codice_errore = 0;
-    posizione_impostata = false;
     tabella_sim.fill(riga_sim{});
     memorizza_dati();
     if (!celle_create()) throw modello_non_creato(codice_errore);

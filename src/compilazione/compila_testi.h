@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,9 +11,9 @@
 
 // One source text of a compilation, with the name the diagnostics use for it.
 struct testo_sorgente {
-    std::string nome;                // how the findings name the file (UTF-8)
-    std::optional<std::string> byte; // the file's bytes; absent when there is no such file
-    std::string motivo_assenza;      // why it is absent, for the finding that says so
+    std::string nome;                 // how the findings name the file (UTF-8)
+    std::optional<std::string> byte;  // the file's bytes; absent when there is no such file
+    std::string motivo_assenza;       // why it is absent, for the finding that says so
 };
 
 struct sorgenti_compilazione {
@@ -21,11 +22,14 @@ struct sorgenti_compilazione {
 };
 
 struct opzioni_compilazione {
-    std::string nome_linea;    // Windows-1252: stored in the table and the check codes
-    std::string numero_treno;  // Windows-1252
+    std::string nome_linea;         // Windows-1252: stored in the table and the check codes
+    std::string numero_treno;       // Windows-1252
     std::string nome_linea_file;    // names the output files; the same as above when empty
     std::string numero_treno_file;  // the same
-    std::int32_t flag_j = 1;   // not 0: the profile is built and written
+    std::int32_t flag_j = 1;        // not 0: the profile is built and written
+    // How `errore` shows its message box and gets its answer; when empty nothing is shown
+    // and the answer is OK.
+    std::function<std::int32_t(const std::string&)> casella_errore;
 };
 
 // How a compilation ended.

@@ -5,14 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/cartella_programma.h"
 #include "driver/comando_compile.h"
-#include "driver/esecuzione.h"
-#include "driver/rapporto_json.h"
-#include "driver/stato_attesa.h"
+#include "driver/esecuzione_incorporata.h"
+#include "driver/ritardo_prova.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
-#include "model/form1.h"
 
 namespace {
 
@@ -20,7 +17,7 @@ constexpr const char* testo_aiuto =
     "Uso: compila_scenario [--dir DIR] [--quiet] [--json]\n"
     "     compila_scenario compile LINE_FILE RUN_FILE [-o DIR] [--line-name NOME]\n"
     "                      [--train NUMERO] [--no-profile] [--check] [--plan PIANO.svg]\n"
-    "                      [--quiet] [--json]\n"
+    "                      [--quiet] [--finestra] [--json]\n"
     "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
     "\n"
@@ -35,6 +32,8 @@ constexpr const char* testo_aiuto =
     "  --no-profile       non scrive il profilo NOME_linea.dat\n"
     "  --check            compila e riporta gli errori senza scrivere alcun file\n"
     "  --plan PIANO.svg   disegna la linea compilata (come plan)\n"
+    "  --finestra         mostra la finestra \"Attendere\" e, per \" Errore n. \", il messaggio\n"
+    "                     (su Windows; come fa sempre l'esecuzione senza comando)\n"
     "\n"
     "dump stampa un file compilato (.sim, .dat o _linea.dat) campo per campo;\n"
     "  --all mostra anche i record vuoti, --from/--to scelgono i record.\n"
@@ -42,7 +41,7 @@ constexpr const char* testo_aiuto =
     "\n"
     "Opzioni comuni:\n"
     "  --dir DIR   (senza comando) scrive i file in DIR invece che nella cartella del programma\n"
-    "  --quiet     non mostra \"Attendere\" durante la compilazione\n"
+    "  --quiet     non mostra \"Attendere\" durante la compilazione, né finestre\n"
     "  --json      stampa su stdout, come ultima riga, il rapporto in JSON\n"
     "  --help      mostra questo aiuto\n"
     "  --version   mostra la versione\n"
@@ -52,30 +51,6 @@ constexpr const char* testo_aiuto =
     "  2   compilato con un errore di validazione (file scritti)\n"
     "  1   errore o guasto (nessun file binario di questa esecuzione scritto)\n"
     "  64  uso errato\n";
-
-struct opzioni_incorporato {
-    std::string cartella;
-    bool silenzioso = false;
-    bool json = false;
-};
-
-int esegui_incorporato(const opzioni_incorporato& o) {
-    Form1 f;
-    rapporto_esecuzione r;
-    {
-        stato_attesa attesa(!o.silenzioso);
-        r = esegui(f, nomi_sorgenti{}, [&] {
-            f.cartella = o.cartella.empty() ? cartella_programma() : o.cartella;
-            f.Form_Load();
-        });
-    }
-    // The text files are named only once the run has set the scenario's names.
-    const nomi_sorgenti nomi{f.percorso_file_linea(), f.percorso_file_treno()};
-    if (r.esito == esito_esecuzione::finding) r = classifica_fine(f, nomi);
-    std::cerr << r.diagnostica;
-    if (o.json) std::cout << rapporto_json(f, r, nomi) << "\n";
-    return codice_uscita(r.esito);
-}
 
 int incorporato(const std::vector<std::string_view>& argomenti) {
     opzioni_incorporato o;
@@ -89,6 +64,11 @@ int incorporato(const std::vector<std::string_view>& argomenti) {
             if (i + 1 >= argomenti.size())
                 return errore_uso("l'opzione '--dir' vuole una cartella");
             o.cartella = argomenti[++i];
+        } else if (a == opzione_ritardo_prova) {
+            const auto ritardo =
+                i + 1 < argomenti.size() ? leggi_ritardo(argomenti[++i]) : std::nullopt;
+            if (!ritardo) return errore_uso(uso_ritardo_prova);
+            o.trattenuta = *ritardo;
         } else {
             return errore_uso("opzione sconosciuta '" + std::string(a) + "'");
         }
@@ -98,8 +78,8 @@ int incorporato(const std::vector<std::string_view>& argomenti) {
 
 }  // namespace
 
-int esegui_comando(int argc, char** argv) {
-    const std::vector<std::string_view> argomenti(argv + 1, argv + argc);
+int esegui_comando(const std::vector<std::string>& argomenti_utf8) {
+    const std::vector<std::string_view> argomenti(argomenti_utf8.begin(), argomenti_utf8.end());
     for (const std::string_view a : argomenti) {
         if (a == "--help") {
             std::cout << testo_aiuto;

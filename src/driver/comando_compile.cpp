@@ -1,16 +1,23 @@
 #include "driver/comando_compile.h"
 
+#include <chrono>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include "driver/compilazione.h"
+#include "compilazione/compila_testi.h"
 #include "driver/esecuzione.h"
 #include "driver/nomi_scenario.h"
 #include "driver/rapporto_json.h"
-#include "driver/stato_attesa.h"
+#include "driver/ritardo_prova.h"
 #include "driver/uso.h"
+#include "driver/vista_attesa.h"
 #include "inspect/comandi_ispezione.h"
+#include "output/destinazione_cartella.h"
+#include "output/destinazione_scarto.h"
+#include "platform/lettura_file.h"
+#include "platform/percorsi.h"
+#include "source_text/codifica_1252.h"
 
 namespace {
 
@@ -22,13 +29,20 @@ struct opzioni_compile {
     std::optional<std::string> numero_treno;
     bool senza_profilo = false;
     bool silenzioso = false;
+    bool finestra = false;
+    std::chrono::milliseconds trattenuta{0};
     bool json = false;
     bool solo_verifica = false;
     std::optional<std::string> piano;
 
-    richiesta_compilazione richiesta() const {
-        return {file_linea,    file_treno,    cartella_uscita, *nome_linea,
-                *numero_treno, senza_profilo, solo_verifica};
+    opzioni_compilazione compilazione() const {
+        opzioni_compilazione c;
+        c.nome_linea = utf8_a_1252(*nome_linea);
+        c.numero_treno = utf8_a_1252(*numero_treno);
+        c.nome_linea_file = *nome_linea;
+        c.numero_treno_file = *numero_treno;
+        c.flag_j = senza_profilo ? 0 : 1;
+        return c;
     }
 };
 
@@ -57,6 +71,12 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
             o.senza_profilo = true;
         } else if (a[i] == "--quiet") {
             o.silenzioso = true;
+        } else if (a[i] == "--finestra") {
+            o.finestra = true;
+        } else if (a[i] == opzione_ritardo_prova) {
+            const auto ritardo = i + 1 < a.size() ? leggi_ritardo(a[++i]) : std::nullopt;
+            if (!ritardo) return uso_ritardo_prova;
+            o.trattenuta = *ritardo;
         } else if (a[i] == "--json") {
             o.json = true;
         } else if (a[i] == "--check") {
@@ -69,6 +89,9 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
     }
     if (posizionali.size() != 2) return "compile vuole LINE_FILE e RUN_FILE";
     if (o.piano && o.solo_verifica) return "--plan e --check non vanno insieme: --check non scrive";
+    if (o.finestra && o.silenzioso) {
+        return "--finestra e --quiet non vanno insieme: --quiet non mostra nulla";
+    }
     o.file_linea = posizionali[0];
     o.file_treno = posizionali[1];
     return std::nullopt;
@@ -94,10 +117,11 @@ std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
 }
 
 // Draws the compiled scenario; a drawing that fails makes the run a fault.
-rapporto_esecuzione disegna_dopo(const Form1& f, const opzioni_compile& o,
-                                 const rapporto_esecuzione& r) {
+rapporto_esecuzione disegna_dopo(const opzioni_compile& o, const rapporto_esecuzione& r) {
     try {
-        disegna_piano(f.percorso_uscita(*o.nome_linea + "_" + *o.numero_treno + ".sim"), *o.piano);
+        disegna_piano(
+            unisci_percorso(o.cartella_uscita, *o.nome_linea + "_" + *o.numero_treno + ".sim"),
+            *o.piano);
     } catch (const std::exception& e) {
         rapporto_esecuzione guasto = rapporto_guasto(e.what());
         guasto.diagnostica = r.diagnostica + guasto.diagnostica;
@@ -106,21 +130,44 @@ rapporto_esecuzione disegna_dopo(const Form1& f, const opzioni_compile& o,
     return r;
 }
 
+// The author's two files, read once; they are never written or deleted.
+sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
+    return {{o.file_linea, leggi_file(o.file_linea), {}},
+            {o.file_treno, leggi_file(o.file_treno), {}}};
+}
+
+esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o,
+                              vista_attesa& vista) {
+    opzioni_compilazione opzioni = o.compilazione();
+    opzioni.casella_errore = vista.casella_errore();
+    if (o.solo_verifica) {
+        destinazione_scarto scarto;
+        esito_compilazione e = compila_testi(sorgenti, opzioni, scarto);
+        e.file_prodotti.clear();
+        return e;
+    }
+    destinazione_cartella cartella(o.cartella_uscita);
+    return compila_testi(sorgenti, opzioni, cartella);
+}
+
 }  // namespace
 
 int esegui_compile(const std::vector<std::string_view>& argomenti) {
     opzioni_compile o;
     if (auto errore = analizza(argomenti, o)) return errore_uso(*errore);
     if (auto errore = risolvi_nomi(o)) return errore_uso(*errore);
-    Form1 f;
     const nomi_sorgenti nomi{o.file_linea, o.file_treno};
+    esito_compilazione e;
     rapporto_esecuzione r;
-    {
-        stato_attesa attesa(!o.silenzioso);
-        r = compila(f, o.richiesta());
+    try {
+        vista_attesa vista(modo_attesa_per(o.silenzioso, o.finestra), o.trattenuta);
+        e = compila_in(leggi_sorgenti(o), o, vista);
+        r = rapporto_di(e, nomi);
+    } catch (const std::exception& guasto) {
+        r = rapporto_guasto(guasto.what());
     }
-    if (o.piano && f.file_scritti.size() > 0) r = disegna_dopo(f, o, r);
+    if (o.piano && !e.file_prodotti.empty()) r = disegna_dopo(o, r);
     std::cerr << r.diagnostica;
-    if (o.json) std::cout << rapporto_json(f, r, nomi) << "\n";
+    if (o.json) std::cout << rapporto_json(e, r, nomi, e.file_prodotti) << "\n";
     return codice_uscita(r.esito);
 }

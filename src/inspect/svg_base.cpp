@@ -16,7 +16,10 @@ std::string num(double v) {
 
 std::string testo_svg(double x, double y, std::string_view testo, std::string_view attributi) {
     std::string s = "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\"";
-    if (!attributi.empty()) s += " " + std::string(attributi);
+    if (!attributi.empty()) {
+        s += ' ';
+        s += attributi;
+    }
     return s + ">" + escape_xml(testo) + "</text>\n";
 }
 

@@ -9,31 +9,18 @@
 #include "model/riga_sim.h"
 #include "model/tracciato.h"
 
-class lettore_campi;
+struct ambiente_compilazione;
 struct stato_lettura;
-
-// Which source a finding comes from, so that a diagnostic can point at it.
-enum class sorgente : std::uint8_t { nessuna, file_linea, file_treno };
-
-// Where the field that raised the last finding stood.
-struct luogo_sorgente {
-    sorgente file = sorgente::nessuna;
-    std::int32_t riga = 0;     // 1-based; 0 when no single line raised it
-    std::int32_t colonna = 0;  // 1-based byte column of the field
-    std::string testo_riga;    // the source line, for the caret display
-};
 
 // The compiler: the whole model of one scenario and the routines that build and write it.
 class Form1 {
   public:
-    // Scenario identity and where its files live.
+    // What the run reaches beyond the model: its texts, its files, its findings.
+    ambiente_compilazione* ambiente = nullptr;
+
+    // Scenario identity.
     std::string nome_linea;
     std::string numero_treno;
-    std::string cartella;  // where the text files are written and read
-    // Binary outputs: their folder and the names their file names are built from.
-    std::string cartella_uscita;
-    std::string nome_linea_uscita;
-    std::string numero_treno_uscita;
     std::int32_t flag_j = 0;
 
     // The model.
@@ -51,12 +38,6 @@ class Form1 {
     std::int32_t codice_errore = 0;
     std::int32_t posizione_errore = 0;
     std::int32_t risposta_errore = 0;
-    luogo_sorgente luogo_errore;
-    bool posizione_impostata = false;  // whether the last finding set posizione_errore
-    std::string messaggio_guasto;      // what failed, when the readers ended in a fault
-
-    // Files written by this run, in order.
-    std::vector<std::string> file_scritti;
 
     // Checked access: an index outside the model is a fault, never a stray write.
     cella& cella_in(std::int64_t indice);
@@ -65,18 +46,10 @@ class Form1 {
     riga_sim& riga(std::int64_t indice);
 
     // Run driver.
-    void Form_Load();
     [[noreturn]] void errore(const std::string& a);
 
     // Scenario source text.
-    void dati_linea();
-    void dati_treno();
-    void dati_note();
-    void dati_rallentamenti();
-    void dati_scheda();
     void memorizza_dati();
-    std::string percorso_file_linea() const;
-    std::string percorso_file_treno() const;
 
     // Track model: feature stores and kilometric ordering.
     void memo_montagna(std::int32_t& inizio, std::int32_t& fine, std::int32_t& tipo);
@@ -99,10 +72,8 @@ class Form1 {
     std::int16_t codice_gara_og();
     std::int32_t codice_gara_st();
     void scrivi_file_compilati();
-    std::string percorso_uscita(const std::string& nome) const;
 
   private:
-    void scrivi_testo(const std::string& percorso, const std::vector<std::string>& righe);
     bool leggi_file_linea(stato_lettura& stato);
     void leggi_file_treno(stato_lettura& stato);
     void regola_a(std::int64_t i);

@@ -1,3 +1,4 @@
+#include "model/codici_errore.h"
 #include "model/form1.h"
 #include "model/numeri.h"
 
@@ -16,7 +17,7 @@ void Form1::memo_indicatori_v_max(std::int32_t posizione, std::int32_t& vas, std
                                   std::int32_t& vbd, std::int32_t& vcd, std::int32_t& strisced) {
     cella& c = cella_in(cella_di(posizione));
     if (!cella_libera(c)) {
-        codice_errore = 21;
+        codice_errore = errori::indicatore_occupato;
         return;
     }
     c.tipo = tipo_cella::indicatore_vmax;

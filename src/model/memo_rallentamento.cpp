@@ -1,3 +1,4 @@
+#include "model/codici_errore.h"
 #include "model/form1.h"
 #include "model/numeri.h"
 
@@ -21,15 +22,15 @@ void Form1::memo_rallentamento(std::int32_t x, std::int32_t& v, std::int32_t& l,
     }
 
     if (con_avviso && !cella_libera(cella_in(avviso))) {
-        codice_errore = 17;
+        codice_errore = errori::avviso_rallentamento_occupato;
         return;
     }
     if (!cella_libera(cella_in(inizio))) {
-        codice_errore = 18;
+        codice_errore = errori::inizio_rallentamento_occupato;
         return;
     }
     if (!cella_libera(cella_in(fine))) {
-        codice_errore = 19;
+        codice_errore = errori::fine_rallentamento_occupato;
         return;
     }
     const auto valore = basso16(v);
@@ -53,7 +54,7 @@ void Form1::memo_rallentamento(std::int32_t x, std::int32_t& v, std::int32_t& l,
     if (f_ta == 0) return;
     for (std::int64_t n = 0; n < 4; ++n) {
         if (!cella_libera(cella_in(primo_preavviso - n))) {
-            codice_errore = 20;
+            codice_errore = errori::preavviso_rallentamento_occupato;
             return;
         }
     }

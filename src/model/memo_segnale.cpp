@@ -1,3 +1,4 @@
+#include "model/codici_errore.h"
 #include "model/form1.h"
 #include "model/numeri.h"
 
@@ -8,7 +9,7 @@ void Form1::memo_segnale(std::int32_t posizione, std::int32_t& sx, std::int32_t&
     const std::int64_t k = cella_di(posizione);
     cella& c = cella_in(k);
     if (!cella_libera(c)) {
-        codice_errore = 16;
+        codice_errore = errori::segnale_occupato;
         return;
     }
     // 16-bit fields are computed on the low 16 bits and keep the low 16 bits.

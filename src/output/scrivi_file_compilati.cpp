@@ -1,9 +1,10 @@
 // Header stamps, check codes and the three compiled files.
-#include <memory>
+#include <string>
 #include <vector>
 
+#include "compilazione/ambiente.h"
 #include "model/form1.h"
-#include "output/file_atomico.h"
+#include "output/destinazione.h"
 #include "output/formato_binario.h"
 
 namespace {
@@ -12,10 +13,6 @@ constexpr std::int16_t marcatore_tabella = 610;
 constexpr std::int16_t marcatore_celle = 5121;
 
 }  // namespace
-
-std::string Form1::percorso_uscita(const std::string& nome) const {
-    return cartella_uscita + "/" + nome;
-}
 
 void Form1::scrivi_file_compilati() {
     riga_sim& r85 = riga(85);
@@ -27,29 +24,20 @@ void Form1::scrivi_file_compilati() {
     r85.orario = codice_gara_st();
     intestazione.valore_2 = codice_gara_og();
 
-    // All files are written out first and renamed together, so that a failure leaves
-    // the files of an earlier run as they were.
-    const std::string base = nome_linea_uscita + "_" + numero_treno_uscita;
-    std::vector<std::unique_ptr<file_atomico>> file;
+    // Every file is written whole first and confirmed with the others, so that a failure
+    // leaves the files of an earlier run as they were.
+    const opzioni_compilazione& o = ambiente->opzioni;
+    const std::string& linea = o.nome_linea_file.empty() ? nome_linea : o.nome_linea_file;
+    const std::string& treno = o.numero_treno_file.empty() ? numero_treno : o.numero_treno_file;
     std::vector<std::string> nomi;
-    auto nuovo = [&](const std::string& nome) -> file_atomico& {
+    destinazione& uscita = ambiente->uscita;
+    auto nuovo = [&](const std::string& nome) -> flusso_uscita& {
         nomi.push_back(nome);
-        file.push_back(std::make_unique<file_atomico>(percorso_uscita(nome)));
-        return *file.back();
+        return uscita.apri(nome);
     };
-    if (flag_j != 0) {
-        file_atomico& f = nuovo(nome_linea_uscita + "_linea.dat");
-        scrivi_profilo(f, profilo_linea);
-        f.completa();
-    }
-    file_atomico& sim = nuovo(base + ".sim");
-    sim.scrivi(codifica_tabella(tabella_sim));
-    sim.completa();
-    file_atomico& dat = nuovo(base + ".dat");
-    scrivi_celle(dat, celle);
-    dat.completa();
-    for (std::size_t i = 0; i < file.size(); ++i) {
-        file[i]->conferma();
-        file_scritti.push_back(nomi[i]);
-    }
+    if (flag_j != 0) scrivi_profilo(nuovo(linea + "_linea.dat"), profilo_linea);
+    nuovo(linea + "_" + treno + ".sim").scrivi(codifica_tabella(tabella_sim));
+    scrivi_celle(nuovo(linea + "_" + treno + ".dat"), celle);
+    uscita.conferma();
+    ambiente->file_prodotti = std::move(nomi);
 }

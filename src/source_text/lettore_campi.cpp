@@ -21,8 +21,8 @@ constexpr std::size_t testo_massimo = 65535;
 
 }  // namespace
 
-lettore_campi::lettore_campi(std::string contenuto, sorgente origine)
-    : dati_(std::move(contenuto)), origine_(origine) {}
+lettore_campi::lettore_campi(std::string_view contenuto, sorgente origine)
+    : dati_(contenuto), origine_(origine) {}
 
 void lettore_campi::salta_spazi() {
     while (pos_ < dati_.size() && spazio(dati_[pos_])) ++pos_;
@@ -45,6 +45,7 @@ void lettore_campi::inizia_campo() {
     riga_campo_ = riga_;
     inizio_riga_campo_ = inizio_riga_;
     inizio_campo_ = pos_;
+    ++campi_dopo_parola_;
 }
 
 std::string lettore_campi::leggi_testo() {
@@ -61,7 +62,14 @@ std::string lettore_campi::leggi_testo() {
             consuma_fine_riga();
         }
     }
-    return dati_.substr(inizio, fine - inizio);
+    return std::string(dati_.substr(inizio, fine - inizio));
+}
+
+std::string lettore_campi::leggi_parola_chiave() {
+    std::string campo = leggi_testo();
+    parola_chiave_ = punto();
+    campi_dopo_parola_ = 0;
+    return campo;
 }
 
 std::int64_t lettore_campi::leggi_numero(std::int64_t minimo, std::int64_t massimo) {
@@ -121,6 +129,14 @@ luogo_sorgente lettore_campi::luogo(punto_campo punto) const {
     return luogo_sorgente{origine_, punto.riga,
                           static_cast<std::int32_t>(punto.inizio_campo - punto.inizio_riga + 1),
                           std::string(inizio, fine)};
+}
+
+luogo_sorgente lettore_campi::fine_riga_parola_chiave() const {
+    luogo_sorgente l = luogo(parola_chiave_);
+    std::size_t fine = l.testo_riga.size();
+    while (fine > 0 && spazio(l.testo_riga[fine - 1])) --fine;
+    if (l.riga > 0) l.colonna = static_cast<std::int32_t>(fine + 1);
+    return l;
 }
 
 bool contiene(std::string_view campo, std::string_view parola) {

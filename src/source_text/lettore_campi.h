@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/form1.h"
+#include "compilazione/reperto.h"
 
 // Reads a scenario text file field by field. Fields are separated by commas and line ends
 // (CR LF, LF or CR); blanks are spaces and tabs. Asking for a field that is not there is a
@@ -19,11 +19,14 @@ class lettore_campi {
         std::size_t inizio_campo = 0;
     };
 
-    lettore_campi(std::string contenuto, sorgente origine);
+    // The text is not copied: it must outlive the reader.
+    lettore_campi(std::string_view contenuto, sorgente origine);
 
     bool fine_file() const { return pos_ == dati_.size(); }
 
     std::string leggi_testo();
+    // The first field of a line, whose keyword tests decide what the line is.
+    std::string leggi_parola_chiave();
     std::int32_t leggi_intero32();
     std::int16_t leggi_intero16();
     std::uint8_t leggi_byte();
@@ -34,6 +37,12 @@ class lettore_campi {
     luogo_sorgente luogo_ultimo_campo() const { return luogo(punto()); }
     sorgente origine() const { return origine_; }
 
+    // Where the last keyword started, and how many fields have been read after it.
+    punto_campo punto_parola_chiave() const { return parola_chiave_; }
+    std::size_t campi_dopo_parola_chiave() const { return campi_dopo_parola_; }
+    // The end of the keyword's line, for a finding about values that are missing there.
+    luogo_sorgente fine_riga_parola_chiave() const;
+
   private:
     std::int64_t leggi_numero(std::int64_t minimo, std::int64_t massimo);
     void inizia_campo();
@@ -41,7 +50,7 @@ class lettore_campi {
     bool a_fine_riga() const;
     void consuma_fine_riga();
 
-    std::string dati_;
+    std::string_view dati_;
     sorgente origine_;
     std::size_t pos_ = 0;
     std::int32_t riga_ = 1;
@@ -49,6 +58,8 @@ class lettore_campi {
     std::int32_t riga_campo_ = 0;
     std::size_t inizio_riga_campo_ = 0;
     std::size_t inizio_campo_ = 0;
+    punto_campo parola_chiave_;
+    std::size_t campi_dopo_parola_ = 0;
 };
 
 // Keyword tests: a field contains a word when the word occurs anywhere in it.

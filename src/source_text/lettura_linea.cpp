@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
+#include "compilazione/ambiente.h"
+#include "compilazione/registra_reperto.h"
+#include "model/codici_errore.h"
 #include "model/form1.h"
 #include "model/guasto.h"
 #include "model/numeri.h"
-#include "platform/cancellazione.h"
-#include "platform/lettura_file.h"
 #include "source_text/lettore_campi.h"
+#include "source_text/passi_lettura.h"
 #include "source_text/segnalazioni.h"
 #include "source_text/stato_lettura.h"
 
@@ -20,15 +22,10 @@ using punto_campo = lettore_campi::punto_campo;
 constexpr std::int32_t lunghezza_massima = 1000000;
 constexpr std::int32_t margine_linea = 100;
 
-void chiudi_e_cancella(Form1& f, stato_lettura& st) {
-    st.file.reset();
-    cancella_file(f.percorso_file_linea());
-}
-
 // Ends the reading with a finding: the file is closed and deleted.
 bool termina(Form1& f, stato_lettura& st, std::int32_t codice, punto_campo punto,
              std::optional<std::int32_t> posizione = std::nullopt) {
-    chiudi_con_errore(f, st, f.percorso_file_linea(), codice, punto, posizione);
+    chiudi_con_errore(f, st, codice, punto, posizione);
     return false;
 }
 
@@ -42,8 +39,8 @@ void leggi_terna(lettore_campi& file, riga_sim& r) {
 bool trova_generale(Form1& f, stato_lettura& st) {
     lettore_campi& file = *st.file;
     for (;;) {
-        f.riga_letta = file.leggi_testo();
-        if (file.fine_file()) return termina(f, st, 102, punto_campo{});
+        f.riga_letta = file.leggi_parola_chiave();
+        if (file.fine_file()) return termina(f, st, errori::generale_mancante, punto_campo{});
         if (contiene_maiuscole_minuscole(f.riga_letta, "[generale]")) return true;
     }
 }
@@ -56,42 +53,76 @@ bool leggi_ripetizione_segnali(Form1& f, stato_lettura& st) {
     const punto_campo punto_inizio = file.punto();
     r86.fine = file.leggi_intero32();
     const punto_campo punto_fine = file.punto();
-    if (r86.inizio % 50 != 0) return termina(f, st, 3, punto_inizio);
-    if (r86.fine % 50 != 0) return termina(f, st, 4, punto_fine);
+    if (r86.inizio % 50 != 0) return termina(f, st, errori::inizio_ripetizione, punto_inizio);
+    if (r86.fine % 50 != 0) return termina(f, st, errori::fine_ripetizione, punto_fine);
     if (contiene_maiuscole_minuscole(f.riga_letta, "4")) {
         r86.posizione = 4;
     } else if (contiene_maiuscole_minuscole(f.riga_letta, "9")) {
         r86.posizione = 9;
     } else {
-        return termina(f, st, 5, punto_inizio);
+        return termina(f, st, errori::codici_ripetizione, punto_inizio);
     }
     if (r86.fine == 0) r86.posizione = 0;
     return true;
 }
 
-// Runs every test of the general section on riga_letta. False when a finding ended the reading.
-bool interpreta_generale(Form1& f, stato_lettura& st) {
+bool leggi_lunghezza(Form1& f, stato_lettura& st) {
     lettore_campi& file = *st.file;
-    const std::string& campo = f.riga_letta;
-    if (contiene_maiuscole_minuscole(campo, "percorso") &&
-        contiene_maiuscole_minuscole(campo, "lunghezza")) {
-        const std::int32_t lunghezza = file.leggi_intero32();
-        f.riga(84).fine = lunghezza;
-        if (lunghezza > lunghezza_massima || lunghezza < 0) return termina(f, st, 1, file.punto());
-        f.crea_modello(lunghezza);
+    const std::int32_t lunghezza = file.leggi_intero32();
+    f.riga(84).fine = lunghezza;
+    if (lunghezza > lunghezza_massima || lunghezza < 0) {
+        return termina(f, st, errori::lunghezza_percorso, file.punto());
     }
-    if (contiene(campo, "tre") && contiene(campo, "progressiva")) leggi_terna(file, f.riga(81));
-    if (contiene(campo, "due") && contiene(campo, "progressiva")) leggi_terna(file, f.riga(82));
-    if (contiene(campo, "uno") && contiene(campo, "progressiva")) leggi_terna(file, f.riga(83));
-    if (contiene(campo, "sfondo") && contiene(campo, "uno"))
-        f.riga(85).inizio = file.leggi_intero32();
-    if (contiene(campo, "sfondo") && contiene(campo, "due")) {
-        f.riga(85).posizione = file.leggi_intero32();
+    f.crea_modello(lunghezza);
+    return true;
+}
+
+template <int riga>
+bool leggi_progressiva(Form1& f, stato_lettura& st) {
+    leggi_terna(*st.file, f.riga(riga));
+    return true;
+}
+
+template <std::int32_t riga_sim::*campo>
+bool leggi_sfondo(Form1& f, stato_lettura& st) {
+    f.riga(85).*campo = st.file->leggi_intero32();
+    return true;
+}
+
+// A keyword line of the general section: the line is one when its first field holds both
+// words (compared as written, or without regard to case).
+struct prova_generale {
+    const char* parola;
+    const char* altra;
+    bool maiuscole_minuscole;
+    bool (*leggi)(Form1&, stato_lettura&);  // false when a finding ended the reading
+};
+
+constexpr prova_generale prove_generale[] = {
+    {"percorso", "lunghezza", true, leggi_lunghezza},
+    {"tre", "progressiva", false, leggi_progressiva<81>},
+    {"due", "progressiva", false, leggi_progressiva<82>},
+    {"uno", "progressiva", false, leggi_progressiva<83>},
+    {"sfondo", "uno", false, leggi_sfondo<&riga_sim::inizio>},
+    {"sfondo", "due", false, leggi_sfondo<&riga_sim::posizione>},
+    {"sfondo", "tre", false, leggi_sfondo<&riga_sim::fine>},
+    {"segnali", "ripetizione", false, leggi_ripetizione_segnali},
+};
+
+bool applica(const prova_generale& p, std::string_view campo) {
+    if (p.maiuscole_minuscole) {
+        return contiene_maiuscole_minuscole(campo, p.parola) &&
+               contiene_maiuscole_minuscole(campo, p.altra);
     }
-    if (contiene(campo, "sfondo") && contiene(campo, "tre"))
-        f.riga(85).fine = file.leggi_intero32();
-    if (contiene(campo, "segnali") && contiene(campo, "ripetizione")) {
-        if (!leggi_ripetizione_segnali(f, st)) return false;
+    return contiene(campo, p.parola) && contiene(campo, p.altra);
+}
+
+// Runs every test of the general section on riga_letta, in order; several may apply.
+// False when a finding ended the reading.
+bool interpreta_generale(Form1& f, stato_lettura& st) {
+    const std::string campo = f.riga_letta;
+    for (const prova_generale& p : prove_generale) {
+        if (applica(p, campo) && !p.leggi(f, st)) return false;
     }
     return true;
 }
@@ -105,11 +136,9 @@ bool leggi_generale(Form1& f, stato_lettura& st) {
     lettore_campi& file = *st.file;
     for (;;) {
         if (file.fine_file()) return true;
-        f.riga_letta = file.leggi_testo();
+        f.riga_letta = file.leggi_parola_chiave();
         if (file.fine_file()) return true;
-        for (int n = 0; n < 10; ++n) {
-            if (contiene(f.riga_letta, "-")) f.riga_letta = file.leggi_testo();
-        }
+        salta_trattini(file, f.riga_letta, 10, false);
         if (!interpreta_generale(f, st)) return false;
         if (chiude_sezione(f.riga_letta)) return true;
     }
@@ -137,10 +166,8 @@ esito_riga riga_pendenza(Form1& f, stato_lettura& st) {
     if (g < -100 || g > 155) throw guasto("pendenza " + std::to_string(g) + " fuori da -100..155");
     const std::int64_t n = indice_di(p);
     if (n > 0) {
-        do {
-            f.cella_in(st.cursore_pendenza).pendenza = basso8(st.pendenza_corrente + 100);
-            ++st.cursore_pendenza;
-        } while (st.cursore_pendenza < n);
+        riempi_celle(f, st.cursore_pendenza, n, &cella::pendenza,
+                     basso8(st.pendenza_corrente + 100));
     }
     st.pendenza_corrente = g;
     return esito_riga::continua;
@@ -154,7 +181,7 @@ esito_riga riga_curva(Form1& f, stato_lettura& st) {
     if (fuori_portata(f, a, margine_linea, file, punto)) return esito_riga::fine_lettura;
     double curvatura = curvatura_di(f.riga_letta);
     if (curvatura == 0.0) {
-        termina(f, st, 103, punto);
+        termina(f, st, errori::curva_errata, punto);
         return esito_riga::esci;
     }
     if (contiene_maiuscole_minuscole(f.riga_letta, "s")) curvatura = -curvatura;
@@ -172,7 +199,7 @@ esito_riga riga_curva(Form1& f, stato_lettura& st) {
         f.profilo_linea.calcola(m, fino, curvo, curvatura);
         m = fino + 1;
         if (m > lunghezza_massima) {
-            termina(f, st, 103, punto);
+            termina(f, st, errori::curva_errata, punto);
             return esito_riga::esci;
         }
     }
@@ -190,7 +217,7 @@ esito_riga riga_montagna(Form1& f, stato_lettura& st) {
     const auto ultima = static_cast<std::int64_t>(arrotonda(fine / 50.0 - 1.0));
     // Slots hold 80 sections; a section that writes cells must lie inside the model.
     if (f.numero_montagne >= 80) {
-        segnala(f, 15, inizio, file, punto);
+        segnala(f, errori::fuori_linea, file, punto, inizio);
         return esito_riga::fine_lettura;
     }
     if (prima <= ultima && (cella_fuori(f, prima, inizio, file, punto) ||
@@ -198,12 +225,10 @@ esito_riga riga_montagna(Form1& f, stato_lettura& st) {
         return esito_riga::fine_lettura;
     }
     const std::int32_t posizione = inizio;
+    const std::int32_t codice_prima = f.codice_errore;
     f.memo_montagna(inizio, fine, tipo);
-    if (f.codice_errore > 0) {
-        termina(f, st, f.codice_errore, punto, posizione);
-        return esito_riga::esci;
-    }
-    return esito_riga::continua;
+    return termina_dopo_memo(f, st, codice_prima, posizione, punto) ? esito_riga::esci
+                                                                    : esito_riga::continua;
 }
 
 esito_riga riga_indicatori(Form1& f, stato_lettura& st) {
@@ -216,12 +241,10 @@ esito_riga riga_indicatori(Form1& f, stato_lettura& st) {
         cella_fuori(f, cella_di(posizione), posizione, file, punto)) {
         return esito_riga::fine_lettura;
     }
+    const std::int32_t prima = f.codice_errore;
     f.memo_indicatori_v_max(posizione, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-    if (f.codice_errore > 0) {
-        termina(f, st, f.codice_errore, punto, posizione);
-        return esito_riga::esci;
-    }
-    return esito_riga::continua;
+    return termina_dopo_memo(f, st, prima, posizione, punto) ? esito_riga::esci
+                                                             : esito_riga::continua;
 }
 
 esito_riga riga_cartello(Form1& f, stato_lettura& st) {
@@ -235,12 +258,12 @@ esito_riga riga_cartello(Form1& f, stato_lettura& st) {
     }
     // Board rows go down from 80 and must never meet the station rows from 1 up.
     if (st.riga_cartello <= 1) {
-        segnala(f, 15, p, file, punto);
+        segnala(f, errori::fuori_linea, file, punto, p);
         return esito_riga::fine_lettura;
     }
     cella& c = f.cella_in(i);
     if (!cella_libera(c)) {
-        termina(f, st, 6, punto, p);
+        termina(f, st, errori::cartello_occupato, punto, p);
         return esito_riga::esci;
     }
     c.tipo = tipo_cella::cartello_indicatore;
@@ -250,22 +273,44 @@ esito_riga riga_cartello(Form1& f, stato_lettura& st) {
     return esito_riga::continua;
 }
 
+bool curve_lette(const Form1& f) {
+    return f.flag_j != 0;
+}
+bool sempre(const Form1&) {
+    return true;
+}
+
+// A keyword line of the later sections: its first field holds every word, compared without
+// regard to case, and the run reads that kind of line.
+struct prova_successiva {
+    const char* parola;
+    const char* altra;  // nullptr when one word is enough
+    bool (*letta)(const Form1&);
+    esito_riga (*leggi)(Form1&, stato_lettura&);
+};
+
+constexpr prova_successiva prove_successive[] = {
+    {"pendenza", nullptr, sempre, riga_pendenza},
+    {"curva", nullptr, curve_lette, riga_curva},
+    {"montagna", nullptr, sempre, riga_montagna},
+    {"indicatori_v", nullptr, sempre, riga_indicatori},
+    {"indicat", "cartello", sempre, riga_cartello},
+};
+
+bool applica(const prova_successiva& p, const Form1& f, std::string_view campo) {
+    return contiene_maiuscole_minuscole(campo, p.parola) &&
+           (p.altra == nullptr || contiene_maiuscole_minuscole(campo, p.altra)) && p.letta(f);
+}
+
 // Runs the tests of the later sections on riga_letta, in order; several may apply.
 esito_riga interpreta_successive(Form1& f, stato_lettura& st) {
     const std::string campo = f.riga_letta;
-    const bool pendenza = contiene_maiuscole_minuscole(campo, "pendenza");
-    const bool curva = contiene_maiuscole_minuscole(campo, "curva") && f.flag_j != 0;
-    const bool montagna = contiene_maiuscole_minuscole(campo, "montagna");
-    const bool indicatori = contiene_maiuscole_minuscole(campo, "indicatori_v");
-    const bool cartello = contiene_maiuscole_minuscole(campo, "indicat") &&
-                          contiene_maiuscole_minuscole(campo, "cartello");
-    esito_riga esito = esito_riga::continua;
-    if (pendenza) esito = riga_pendenza(f, st);
-    if (curva && esito == esito_riga::continua) esito = riga_curva(f, st);
-    if (montagna && esito == esito_riga::continua) esito = riga_montagna(f, st);
-    if (indicatori && esito == esito_riga::continua) esito = riga_indicatori(f, st);
-    if (cartello && esito == esito_riga::continua) esito = riga_cartello(f, st);
-    return esito;
+    for (const prova_successiva& p : prove_successive) {
+        if (!applica(p, f, campo)) continue;
+        const esito_riga esito = p.leggi(f, st);
+        if (esito != esito_riga::continua) return esito;
+    }
+    return esito_riga::continua;
 }
 
 // The later sections. False when a finding ended the reading (file already deleted).
@@ -273,12 +318,9 @@ bool leggi_successive(Form1& f, stato_lettura& st) {
     lettore_campi& file = *st.file;
     for (;;) {
         if (file.fine_file()) return true;
-        f.riga_letta = file.leggi_testo();
+        f.riga_letta = file.leggi_parola_chiave();
         if (file.fine_file()) return true;
-        for (int n = 0; n < 2 && contiene(f.riga_letta, "-"); ++n) {
-            f.riga_letta = file.leggi_testo();
-            if (file.fine_file()) return true;
-        }
+        if (salta_trattini(file, f.riga_letta, 2, true)) return true;
         const esito_riga esito = interpreta_successive(f, st);
         if (esito == esito_riga::esci) return false;
         if (esito == esito_riga::fine_lettura) return true;
@@ -299,10 +341,8 @@ void prepara_successive(Form1& f, stato_lettura& st) {
 // Close and delete, then the gradient and the profile are carried on to the end of the line.
 void completa_linea(Form1& f, stato_lettura& st) {
     chiudi_e_cancella(f, st);
-    do {
-        f.cella_in(st.cursore_pendenza).pendenza = basso8(st.pendenza_corrente + 100);
-        ++st.cursore_pendenza;
-    } while (st.cursore_pendenza < f.numero_celle - 2);
+    riempi_celle(f, st.cursore_pendenza, f.numero_celle - 2, &cella::pendenza,
+                 basso8(st.pendenza_corrente + 100));
     std::int32_t& m = st.cursore_profilo;
     if (f.flag_j == 0 || m > f.lunghezza_estesa - 2) return;
     f.profilo_linea.calcola(m, f.lunghezza_estesa - 2, false, 0.0);
@@ -314,16 +354,16 @@ void completa_linea(Form1& f, stato_lettura& st) {
 bool Form1::leggi_file_linea(stato_lettura& st) {
     riga(85).nome = nome_linea;
     riga(86).nome = numero_treno;
-    const std::string percorso = percorso_file_linea();
-    if (tipo_di(percorso) != tipo_file::ordinario) {
-        codice_errore = 101;
-        posizione_impostata = false;
-        luogo_errore = luogo_sorgente{sorgente::file_linea, 0, 0, {}};
+    const testo_sorgente& testo = ambiente->testo(sorgente::file_linea);
+    if (!testo.byte) {
+        registra_errore(*this, errori::linea_mancante, luogo_del_file(sorgente::file_linea));
         return false;
     }
-    st.file.emplace(leggi_file(percorso), sorgente::file_linea);
+    st.file.emplace(*testo.byte, sorgente::file_linea);
     if (!trova_generale(*this, st) || !leggi_generale(*this, st)) return false;
-    if (!celle_create()) return termina(*this, st, 1, lettore_campi::punto_campo{});
+    if (!celle_create()) {
+        return termina(*this, st, errori::lunghezza_percorso, lettore_campi::punto_campo{});
+    }
     progressive_ordina();
     prepara_successive(*this, st);
     if (!leggi_successive(*this, st)) return false;

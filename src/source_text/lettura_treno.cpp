@@ -3,11 +3,14 @@
 #include <optional>
 #include <string>
 
+#include "compilazione/ambiente.h"
+#include "compilazione/registra_reperto.h"
+#include "model/codici_errore.h"
 #include "model/form1.h"
+#include "model/guasto.h"
 #include "model/numeri.h"
-#include "platform/cancellazione.h"
-#include "platform/lettura_file.h"
 #include "source_text/lettore_campi.h"
+#include "source_text/passi_lettura.h"
 #include "source_text/segnalazioni.h"
 #include "source_text/stato_lettura.h"
 
@@ -21,14 +24,15 @@ constexpr std::int32_t margine_stazione = 800;
 // Ends the reading with a finding: the file is closed and deleted.
 esito_riga termina(Form1& f, stato_lettura& st, std::int32_t codice, punto_campo punto,
                    std::optional<std::int32_t> posizione = std::nullopt) {
-    chiudi_con_errore(f, st, f.percorso_file_treno(), codice, punto, posizione);
+    chiudi_con_errore(f, st, codice, punto, posizione);
     return esito_riga::esci;
 }
 
 // A store may have failed, or an earlier finding still stands: either ends the reading.
-esito_riga dopo_memo(Form1& f, stato_lettura& st, std::int32_t posizione, punto_campo punto) {
-    if (f.codice_errore <= 0) return esito_riga::continua;
-    return termina(f, st, f.codice_errore, punto, posizione);
+esito_riga dopo_memo(Form1& f, stato_lettura& st, std::int32_t prima, std::int32_t posizione,
+                     punto_campo punto) {
+    return termina_dopo_memo(f, st, prima, posizione, punto) ? esito_riga::esci
+                                                             : esito_riga::continua;
 }
 
 std::uint8_t velocita_cella(std::int32_t velocita) {
@@ -43,11 +47,8 @@ esito_riga riga_velocita(Form1& f, stato_lettura& st) {
     if (fuori_portata(f, p, margine_treno, file, punto)) return esito_riga::fine_lettura;
     const std::int64_t n = indice_di(p);
     if (n > 0) {
-        do {
-            if (st.cursore_velocita >= f.numero_celle) break;
-            f.cella_in(st.cursore_velocita).vel_limite = velocita_cella(st.velocita_in_vigore);
-            ++st.cursore_velocita;
-        } while (st.cursore_velocita < n);
+        riempi_celle(f, st.cursore_velocita, n, &cella::vel_limite,
+                     velocita_cella(st.velocita_in_vigore), f.numero_celle);
     }
     st.velocita_in_vigore = v;
     return esito_riga::continua;
@@ -61,10 +62,7 @@ esito_riga riga_aderenza(Form1& f, stato_lettura& st) {
     if (fuori_portata(f, p, margine_treno, file, punto)) return esito_riga::fine_lettura;
     const std::int64_t n = indice_di(p);
     if (n > 0) {
-        do {
-            f.cella_in(st.cursore_aderenza).aderenza = basso8(st.aderenza_in_vigore);
-            ++st.cursore_aderenza;
-        } while (st.cursore_aderenza < n);
+        riempi_celle(f, st.cursore_aderenza, n, &cella::aderenza, basso8(st.aderenza_in_vigore));
     }
     st.aderenza_in_vigore = a;
     return esito_riga::continua;
@@ -93,8 +91,9 @@ esito_riga riga_segnale(Form1& f, stato_lettura& st) {
         cella_fuori(f, cella_di(posizione), posizione, file, punto)) {
         return esito_riga::fine_lettura;
     }
+    const std::int32_t prima = f.codice_errore;
     f.memo_segnale(posizione, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]);
-    return dopo_memo(f, st, posizione, punto);
+    return dopo_memo(f, st, prima, posizione, punto);
 }
 
 esito_riga riga_rallentamento(Form1& f, stato_lettura& st) {
@@ -120,8 +119,9 @@ esito_riga riga_rallentamento(Form1& f, stato_lettura& st) {
         }
     }
     if (fuori) return esito_riga::fine_lettura;
+    const std::int32_t prima = f.codice_errore;
     f.memo_rallentamento(x, v, l, f_tt, f_ta, d_v);
-    return dopo_memo(f, st, x, punto);
+    return dopo_memo(f, st, prima, x, punto);
 }
 
 esito_riga riga_abbattimento(Form1& f, stato_lettura& st) {
@@ -134,7 +134,7 @@ esito_riga riga_abbattimento(Form1& f, stato_lettura& st) {
         return esito_riga::fine_lettura;
     }
     cella& c = f.cella_in(n);
-    if (!cella_libera(c)) return termina(f, st, 7, punto, p);
+    if (!cella_libera(c)) return termina(f, st, errori::abbattimento_occupato, punto, p);
     if (w > 0) {
         c.tipo = tipo_cella::abbattimento;
         c.valore_1 = basso16(w);
@@ -194,10 +194,12 @@ esito_riga riga_stazione(Form1& f, stato_lettura& st) {
     const punto_campo punto = file.punto();
     const std::int32_t posizione = r.posizione;
     if (fuori_portata(f, posizione, margine_stazione, file, punto)) return esito_riga::fine_lettura;
-    if (posizione % 50 != 0) return termina(f, st, 8, punto, posizione);
+    if (posizione % 50 != 0) return termina(f, st, errori::stazione_fuori_passo, punto, posizione);
     r.tipo = file.leggi_byte();
     const std::int32_t lunghezza = file.leggi_intero32();
-    if (lunghezza % 100 != 0) return termina(f, st, 9, file.punto(), posizione);
+    if (lunghezza % 100 != 0) {
+        return termina(f, st, errori::lunghezza_stazione, file.punto(), posizione);
+    }
     leggi_dati_stazione(file, r);
     zona_di_fermata(r, lunghezza);
     if (lunghezza < 600) r.dato_5 = 0;
@@ -220,36 +222,57 @@ esito_riga riga_stazione(Form1& f, stato_lettura& st) {
                 }
             }
         }
-        if (!(fermata > 1.0)) return termina(f, st, 24, punto);
+        if (!(fermata > 1.0)) return termina(f, st, errori::fermata_iniziale, punto);
         cella& c = f.cella_in(static_cast<std::int64_t>(arrotonda(fermata)));
         c.tipo = tipo_cella::fermata_stazione;
         c.valore_1 = basso16(numero);
     }
     if (numero > 1 && static_cast<std::int64_t>(r.inizio) - 350 < f.riga(numero - 1).fine) {
-        return termina(f, st, 22, punto, posizione);
+        return termina(f, st, errori::stazioni_vicine, punto, posizione);
     }
     st.contatore_stazioni = numero + 1;
-    if (st.contatore_stazioni >= st.riga_cartello) return termina(f, st, 10, punto);
+    if (st.contatore_stazioni >= st.riga_cartello) {
+        return termina(f, st, errori::troppe_stazioni, punto);
+    }
     return esito_riga::continua;
+}
+
+esito_riga riga_massa_frenata(Form1& f, stato_lettura& st) {
+    f.riga(84).inizio = st.file->leggi_intero32();
+    return esito_riga::continua;
+}
+
+esito_riga riga_vetture(Form1& f, stato_lettura& st) {
+    f.riga(84).posizione = st.file->leggi_intero32();
+    return esito_riga::continua;
+}
+
+// A keyword line: its first field holds every word, compared without regard to case.
+struct prova_treno {
+    const char* parola;
+    const char* altra;  // nullptr when one word is enough
+    esito_riga (*leggi)(Form1&, stato_lettura&);
+};
+
+constexpr prova_treno prove_treno[] = {
+    {"frenata", "massa", riga_massa_frenata},     {"vetture", nullptr, riga_vetture},
+    {"velocit", nullptr, riga_velocita},          {"aderenza", nullptr, riga_aderenza},
+    {"orologio", nullptr, riga_orologio},         {"sabbia", nullptr, riga_sabbia},
+    {"segnale", nullptr, riga_segnale},           {"rallentamento", nullptr, riga_rallentamento},
+    {"abbattimento", nullptr, riga_abbattimento}, {"stazione", nullptr, riga_stazione},
+};
+
+bool applica(const prova_treno& p, std::string_view campo) {
+    return contiene_maiuscole_minuscole(campo, p.parola) &&
+           (p.altra == nullptr || contiene_maiuscole_minuscole(campo, p.altra));
 }
 
 // Runs the ten tests on riga_letta, in order; several may apply.
 esito_riga interpreta_riga(Form1& f, stato_lettura& st) {
     const std::string campo = f.riga_letta;
-    auto ha = [&campo](const char* parola) { return contiene_maiuscole_minuscole(campo, parola); };
-    lettore_campi& file = *st.file;
-    if (ha("frenata") && ha("massa")) f.riga(84).inizio = file.leggi_intero32();
-    if (ha("vetture")) f.riga(84).posizione = file.leggi_intero32();
-    using azione = esito_riga (*)(Form1&, stato_lettura&);
-    const std::pair<const char*, azione> prove[] = {
-        {"velocit", riga_velocita},          {"aderenza", riga_aderenza},
-        {"orologio", riga_orologio},         {"sabbia", riga_sabbia},
-        {"segnale", riga_segnale},           {"rallentamento", riga_rallentamento},
-        {"abbattimento", riga_abbattimento}, {"stazione", riga_stazione},
-    };
-    for (const auto& [parola, fai] : prove) {
-        if (!ha(parola)) continue;
-        const esito_riga esito = fai(f, st);
+    for (const prova_treno& p : prove_treno) {
+        if (!applica(p, campo)) continue;
+        const esito_riga esito = p.leggi(f, st);
         if (esito != esito_riga::continua) return esito;
     }
     return esito_riga::continua;
@@ -257,21 +280,15 @@ esito_riga interpreta_riga(Form1& f, stato_lettura& st) {
 
 // Close and delete, then speed and adhesion are carried on to the end of the line.
 void fine_lettura(Form1& f, stato_lettura& st) {
-    st.file.reset();
-    cancella_file(f.percorso_file_treno());
-    do {
-        f.cella_in(st.cursore_velocita).vel_limite = velocita_cella(st.velocita_in_vigore);
-        ++st.cursore_velocita;
-    } while (st.cursore_velocita < f.numero_celle - 2);
-    do {
-        f.cella_in(st.cursore_aderenza).aderenza = basso8(st.aderenza_in_vigore);
-        ++st.cursore_aderenza;
-    } while (st.cursore_aderenza < f.numero_celle - 2);
+    chiudi_e_cancella(f, st);
+    riempi_celle(f, st.cursore_velocita, f.numero_celle - 2, &cella::vel_limite,
+                 velocita_cella(st.velocita_in_vigore));
+    riempi_celle(f, st.cursore_aderenza, f.numero_celle - 2, &cella::aderenza,
+                 basso8(st.aderenza_in_vigore));
     for (int r = 81; r <= 83; ++r) {
         if (f.riga(r).inizio % 50 != 0 || f.riga(r).fine % 50 != 0) {
-            f.codice_errore = 2;
-            f.posizione_impostata = false;
-            f.luogo_errore = luogo_sorgente{sorgente::file_linea, 0, 0, {}};
+            registra_errore(f, errori::progressive_non_multiple,
+                            luogo_del_file(sorgente::file_linea));
         }
     }
 }
@@ -279,24 +296,21 @@ void fine_lettura(Form1& f, stato_lettura& st) {
 }  // namespace
 
 void Form1::leggi_file_treno(stato_lettura& st) {
-    st.file.emplace(leggi_file(percorso_file_treno()), sorgente::file_treno);
+    const testo_sorgente& testo = ambiente->testo(sorgente::file_treno);
+    if (!testo.byte) throw guasto(testo.motivo_assenza);
+    st.file.emplace(*testo.byte, sorgente::file_treno);
     lettore_campi& file = *st.file;
     do {
-        riga_letta = file.leggi_testo();
+        riga_letta = file.leggi_parola_chiave();
     } while (!contiene_maiuscole_minuscole(riga_letta, "[generale]") && !file.fine_file());
     st.cursore_velocita = 0;
     st.cursore_aderenza = 0;
     st.contatore_stazioni = 1;
     for (;;) {
         if (file.fine_file()) break;
-        riga_letta = file.leggi_testo();
+        riga_letta = file.leggi_parola_chiave();
         if (file.fine_file()) break;
-        bool finito = false;
-        for (int n = 0; n < 2 && !finito && contiene(riga_letta, "-"); ++n) {
-            riga_letta = file.leggi_testo();
-            finito = file.fine_file();
-        }
-        if (finito) break;
+        if (salta_trattini(file, riga_letta, 2, true)) break;
         const esito_riga esito = interpreta_riga(*this, st);
         if (esito == esito_riga::esci) return;
         if (esito == esito_riga::fine_lettura) break;

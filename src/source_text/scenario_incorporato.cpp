@@ -1,5 +1,7 @@
 #include "source_text/scenario_incorporato.h"
 
+#include "source_text/testo_scenario.h"
+
 const std::vector<std::string>& righe_file_linea() {
     static const std::vector<std::string> righe{
         "[generale]",
@@ -88,4 +90,12 @@ const std::vector<std::string>& righe_file_treno() {
         "[fine]",
     };
     return righe;
+}
+
+std::string testo_file_linea() {
+    return componi_testo(tabella_con_marcatore(righe_file_linea()));
+}
+
+std::string testo_file_treno() {
+    return componi_testo(tabella_con_marcatore(righe_file_treno()));
 }

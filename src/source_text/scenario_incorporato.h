@@ -9,3 +9,7 @@ inline constexpr const char* numero_treno_incorporato = "9402";
 
 const std::vector<std::string>& righe_file_linea();
 const std::vector<std::string>& righe_file_treno();
+
+// The bytes the writers put in the two files: the lines of the tables, CR LF after each.
+std::string testo_file_linea();
+std::string testo_file_treno();
