@@ -94,7 +94,7 @@ sleep 1
 import -window root "$schermate/errore_1250.png"
 xdotool search --name '^Form1$' >/dev/null 2>&1 || fallisci "Form1 is not shown with the box"
 xdotool windowactivate --sync "$casella" >/dev/null 2>&1 || true
-xdotool key --window "$casella" Return
+xdotool key --window "$casella" Return 2>/dev/null
 stato=0
 wait $pid || stato=$?
 [ $stato -eq 1 ] || fallisci "pressing OK ended the run with $stato, not 1"

@@ -32,7 +32,11 @@ bool errori_su_terminale() {
 }
 
 std::string cancella_riga(std::size_t lunghezza) {
-    return "\r" + std::string(lunghezza, ' ') + "\r";
+    // Built piece by piece: g++ 12 sees a false overlap in "\r" + text (-Wrestrict).
+    std::string cancellazione(lunghezza + 2, ' ');
+    cancellazione.front() = '\r';
+    cancellazione.back() = '\r';
+    return cancellazione;
 }
 
 bool lascia_console_propria() {
