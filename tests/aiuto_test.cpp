@@ -1,7 +1,5 @@
 #include "aiuto_test.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <array>
 #include <filesystem>

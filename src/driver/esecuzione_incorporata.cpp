@@ -11,6 +11,7 @@
 #include "output/file_atomico.h"
 #include "platform/cancellazione.h"
 #include "platform/cartella_programma.h"
+#include "platform/casella_messaggio.h"
 #include "platform/console.h"
 #include "platform/lettura_file.h"
 #include "platform/percorsi.h"
@@ -78,7 +79,7 @@ int esegui_incorporato(const opzioni_incorporato& o) {
     rapporto_esecuzione r;
     const modo_attesa modo = modo_attesa_per(o.silenzioso, true);
     // Started from Explorer, the program shows its window and nothing else.
-    if (modo == modo_attesa::finestra) lascia_console_propria();
+    const bool senza_console = modo == modo_attesa::finestra && lascia_console_propria();
     try {
         vista_attesa vista(modo, o.trattenuta);
         const std::string cartella = o.cartella.empty() ? cartella_programma() : o.cartella;
@@ -90,6 +91,8 @@ int esegui_incorporato(const opzioni_incorporato& o) {
         r = rapporto_guasto(guasto.what());
     }
     std::cerr << r.diagnostica;
+    // Without a console a fault would end the run unseen: the platform's own report.
+    if (senza_console && r.esito == esito_esecuzione::fault) mostra_casella_messaggio(r.messaggio);
     if (o.json) std::cout << rapporto_json(e, r, nomi, e.file_prodotti) << "\n";
     return codice_uscita(r.esito);
 }

@@ -13,7 +13,7 @@ class console_utf8 {
     console_utf8& operator=(const console_utf8&) = delete;
 
   private:
-    unsigned int precedente_ = 0;
+    [[maybe_unused]] unsigned int precedente_ = 0;  // the code page before, where there is one
 };
 
 // True when stderr is a terminal a person is looking at.
