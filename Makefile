@@ -38,6 +38,7 @@ bench: build
 	@test -x $(BUILD)/bench/compila_bench || \
 		{ echo "compila_bench not built: install libbenchmark-dev"; exit 1; }
 	./$(BUILD)/bench/compila_bench --benchmark_color=false
+	./$(BUILD)/bench/confronto_pavimento ./$(BUILD)/compila_scenario ./$(BUILD)/bench/pavimento_scrittura
 	BUILD=$(BUILD) bench/peak_memory.sh
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, built with clang.

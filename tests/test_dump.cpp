@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "inspect/comandi_ispezione.h"
 #include "inspect/dump.h"
 #include "inspect/lettore_le.h"
-#include "json_minimo.h"
 #include "scenario_prova.h"
 #include "source_text/codifica_1252.h"
 
@@ -28,11 +28,11 @@ class DumpTest : public ::testing::Test {
         scrivi_dump(uscita, g, prova::leggi(percorso), o);
         return uscita.str();
     }
-    static json::valore json_completo(genere_file g, const std::string& percorso) {
+    static nlohmann::json json_completo(genere_file g, const std::string& percorso) {
         opzioni_dump o;
         o.json = true;
         o.tutti = true;
-        return json::leggi(dump(g, percorso, o));
+        return nlohmann::json::parse(dump(g, percorso, o));
     }
 
     static prova::cartella_temporanea* cartella;
@@ -56,67 +56,67 @@ class cattura {
 };
 
 TEST_F(DumpTest, TabellaJsonRiportaOgniCampoDelModello) {
-    const json::valore d = json_completo(genere_file::tabella, prova::file_sim(*cartella));
-    EXPECT_EQ(d["genere"].stringa, "tabella");
-    const auto& righe = d["righe"].elementi;
+    const nlohmann::json d = json_completo(genere_file::tabella, prova::file_sim(*cartella));
+    EXPECT_EQ(d["genere"].get<std::string>(), "tabella");
+    const auto& righe = d["righe"];
     ASSERT_EQ(righe.size(), 87u);
     for (std::size_t i = 0; i < righe.size(); ++i) {
         SCOPED_TRACE("riga " + std::to_string(i));
         const riga_sim& m = modello->tabella_sim[i];
-        const json::valore& r = righe[i];
-        EXPECT_EQ(r["riga"].numero, i);
-        EXPECT_EQ(r["tipo"].numero, m.tipo);
-        EXPECT_EQ(r["inizio"].numero, m.inizio);
-        EXPECT_EQ(r["fine"].numero, m.fine);
-        EXPECT_EQ(r["posizione"].numero, m.posizione);
-        EXPECT_EQ(r["dato_4"].numero, m.dato_4);
-        EXPECT_EQ(r["nome"].stringa, testo_1252_a_utf8(m.nome));
-        EXPECT_EQ(r["dato_7"].numero, m.dato_7);
-        EXPECT_EQ(r["dato_8"].numero, m.dato_8);
-        EXPECT_EQ(r["dato_10"].numero, m.dato_10);
-        EXPECT_EQ(r["dato_11"].numero, m.dato_11);
-        EXPECT_EQ(r["dato_12"].numero, m.dato_12);
-        EXPECT_EQ(r["dato_9"].numero, m.dato_9);
-        EXPECT_EQ(r["dato_13"].numero, m.dato_13);
-        EXPECT_EQ(r["dato_6"].numero, m.dato_6);
-        EXPECT_EQ(r["dato_5"].numero, m.dato_5);
-        EXPECT_EQ(r["orario"].numero, m.orario);
+        const nlohmann::json& r = righe[i];
+        EXPECT_EQ(r["riga"], i);
+        EXPECT_EQ(r["tipo"], m.tipo);
+        EXPECT_EQ(r["inizio"], m.inizio);
+        EXPECT_EQ(r["fine"], m.fine);
+        EXPECT_EQ(r["posizione"], m.posizione);
+        EXPECT_EQ(r["dato_4"], m.dato_4);
+        EXPECT_EQ(r["nome"].get<std::string>(), testo_1252_a_utf8(m.nome));
+        EXPECT_EQ(r["dato_7"], m.dato_7);
+        EXPECT_EQ(r["dato_8"], m.dato_8);
+        EXPECT_EQ(r["dato_10"], m.dato_10);
+        EXPECT_EQ(r["dato_11"], m.dato_11);
+        EXPECT_EQ(r["dato_12"], m.dato_12);
+        EXPECT_EQ(r["dato_9"], m.dato_9);
+        EXPECT_EQ(r["dato_13"], m.dato_13);
+        EXPECT_EQ(r["dato_6"], m.dato_6);
+        EXPECT_EQ(r["dato_5"], m.dato_5);
+        EXPECT_EQ(r["orario"], m.orario);
     }
-    EXPECT_EQ(righe[2]["nome"].stringa, "CITT\xC3\x80");
-    EXPECT_EQ(righe[85]["nome"].stringa, prova::linea);
-    EXPECT_EQ(righe[86]["inizio"].numero, 1000);
+    EXPECT_EQ(righe[2]["nome"].get<std::string>(), "CITT\xC3\x80");
+    EXPECT_EQ(righe[85]["nome"].get<std::string>(), prova::linea);
+    EXPECT_EQ(righe[86]["inizio"], 1000);
 }
 
 TEST_F(DumpTest, CelleJsonRiportanoOgniCampoDelModello) {
-    const json::valore d = json_completo(genere_file::celle, prova::file_celle(*cartella));
-    const auto& celle = d["celle"].elementi;
+    const nlohmann::json d = json_completo(genere_file::celle, prova::file_celle(*cartella));
+    const auto& celle = d["celle"];
     ASSERT_EQ(celle.size(), modello->celle.size());
-    EXPECT_EQ(d["totale"].numero, modello->celle.size());
+    EXPECT_EQ(d["totale"], modello->celle.size());
     for (std::size_t i = 0; i < celle.size(); ++i) {
         SCOPED_TRACE("cella " + std::to_string(i));
         const cella& m = modello->celle[i];
-        const json::valore& c = celle[i];
-        EXPECT_EQ(c["cella"].numero, i);
-        EXPECT_EQ(c["tipo"].numero, m.tipo);
-        EXPECT_EQ(c["valore_1"].numero, m.valore_1);
-        EXPECT_EQ(c["valore_2"].numero, m.valore_2);
-        EXPECT_EQ(c["valore_3"].numero, m.valore_3);
-        EXPECT_EQ(c["valore_4"].numero, m.valore_4);
-        EXPECT_EQ(c["tempo"].numero, m.tempo);
-        EXPECT_EQ(c["preavviso"].numero, m.preavviso);
-        EXPECT_EQ(c["montagna"].numero, m.montagna);
-        EXPECT_EQ(c["vel_limite"].numero, m.vel_limite);
-        EXPECT_EQ(c["pendenza"].numero, m.pendenza);
-        EXPECT_EQ(c["aderenza"].numero, m.aderenza);
+        const nlohmann::json& c = celle[i];
+        EXPECT_EQ(c["cella"], i);
+        EXPECT_EQ(c["tipo"], m.tipo);
+        EXPECT_EQ(c["valore_1"], m.valore_1);
+        EXPECT_EQ(c["valore_2"], m.valore_2);
+        EXPECT_EQ(c["valore_3"], m.valore_3);
+        EXPECT_EQ(c["valore_4"], m.valore_4);
+        EXPECT_EQ(c["tempo"], m.tempo);
+        EXPECT_EQ(c["preavviso"], m.preavviso);
+        EXPECT_EQ(c["montagna"], m.montagna);
+        EXPECT_EQ(c["vel_limite"], m.vel_limite);
+        EXPECT_EQ(c["pendenza"], m.pendenza);
+        EXPECT_EQ(c["aderenza"], m.aderenza);
     }
-    EXPECT_EQ(celle[1]["valore_1"].numero, 5121);
-    EXPECT_EQ(celle[39]["oggetto"].stringa, "segnale");
+    EXPECT_EQ(celle[1]["valore_1"], 5121);
+    EXPECT_EQ(celle[39]["oggetto"].get<std::string>(), "segnale");
 }
 
 TEST_F(DumpTest, ProfiloJsonRiportaTipiEValoriEsatti) {
-    const json::valore d = json_completo(genere_file::profilo, prova::file_profilo(*cartella));
+    const nlohmann::json d = json_completo(genere_file::profilo, prova::file_profilo(*cartella));
     const auto& p = modello->profilo_linea;
-    const auto& metri = d["metri"].elementi;
+    const auto& metri = d["metri"];
     ASSERT_EQ(metri.size(), static_cast<std::size_t>(p.ultimo_metro()) + 1);
     const char* nomi[] = {"vuoto", "", "intero16", "", "", "doppio"};
     for (std::size_t m = 0; m < metri.size(); ++m) {
@@ -124,12 +124,12 @@ TEST_F(DumpTest, ProfiloJsonRiportaTipiEValoriEsatti) {
             SCOPED_TRACE("metro " + std::to_string(m) + " colonna " + std::to_string(c));
             const std::string suffisso = std::to_string(c);
             const tipo_elemento t = p.tipo(static_cast<std::int64_t>(m), c);
-            EXPECT_EQ(metri[m]["tipo_" + suffisso].stringa, nomi[static_cast<int>(t)]);
-            const json::valore& v = metri[m]["colonna_" + suffisso];
+            EXPECT_EQ(metri[m]["tipo_" + suffisso].get<std::string>(), nomi[static_cast<int>(t)]);
+            const nlohmann::json& v = metri[m]["colonna_" + suffisso];
             if (t == tipo_elemento::vuoto) {
-                EXPECT_EQ(v.g, json::valore::genere::nullo);
+                EXPECT_TRUE(v.is_null());
             } else {
-                EXPECT_EQ(v.numero, p.valore(static_cast<std::int64_t>(m), c));
+                EXPECT_EQ(v.get<double>(), p.valore(static_cast<std::int64_t>(m), c));
             }
         }
     }
@@ -145,6 +145,7 @@ TEST_F(DumpTest, IntervalloESaltoDeiRecordVuoti) {
         return trovate;
     };
     opzioni_dump o;
+    o.grezzo = true;
     o.da = 20;
     o.a = 40;
     const auto celle = righe(dump(genere_file::celle, prova::file_celle(*cartella), o), "cella ");
@@ -276,7 +277,7 @@ TEST_F(DumpTest, ComandoEsceConUnoSuFileRottoESessantaquattroSuUsoErrato) {
     }
     cattura out(std::cout);
     EXPECT_EQ(esegui_dump({sim, "--json", "--from", "2", "--to", "2"}), 0);
-    EXPECT_EQ(json::leggi(out.testo())["righe"].elementi.at(0)["riga"].numero, 2);
+    EXPECT_EQ(nlohmann::json::parse(out.testo())["righe"].at(0)["riga"], 2);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(ElementiLinea, StazioniCartelliEOggettiAlleLoroPosizioni) {
         {genere_oggetto::cartello_indicatore, 4000, "(RACCORDO)(SUD)"},
         {genere_oggetto::segnale, 1900, ""},
         {genere_oggetto::segnale, 4500, ""},
-        {genere_oggetto::indicatore_vmax, 800, ""},
+        {genere_oggetto::indicatore_vmax, 800, "90/90/100"},
         {genere_oggetto::avviso_rallentamento, 1300, "30"},
         {genere_oggetto::inizio_rallentamento, 2500, "30"},
         {genere_oggetto::fine_rallentamento, 2800, "30"},
@@ -59,6 +59,12 @@ TEST(ElementiLinea, StazioniCartelliEOggettiAlleLoroPosizioni) {
     EXPECT_EQ(e.velocita.front().valore, 60);
     EXPECT_EQ(e.velocita.back().valore, 90);
     EXPECT_EQ(e.velocita.back().a, 6000);
+    // The slowdown from 2500 to 2800 m lowers the speed in force to 30 km/h over the cells
+    // of both boards.
+    std::vector<std::vector<int>> in_vigore;
+    for (const tratto_valore& t : e.velocita_in_vigore) in_vigore.push_back({t.da, t.a, t.valore});
+    EXPECT_EQ(in_vigore, (std::vector<std::vector<int>>{
+                             {0, 2475, 60}, {2475, 2825, 30}, {2825, 2975, 60}, {2975, 6000, 90}}));
     std::vector<int> pendenze;
     for (const tratto_valore& t : e.pendenze) pendenze.push_back(t.valore);
     EXPECT_EQ(pendenze, (std::vector<int>{0, 12, -8}));

@@ -113,7 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<caso_guasto>& i) { return i.param.nome; });
 
 TEST(LettoreCampiTesto, UnNomeDeveStareIn16Bit) {
-    // The reader keeps a view: each text lives as long as its reader.
     const std::string testo_giusto = std::string(65535, 'a') + ",x";
     lettore_campi giusto(testo_giusto, sorgente::file_treno);
     EXPECT_EQ(giusto.leggi_testo().size(), 65535u);

@@ -83,7 +83,7 @@ TEST(PianoSvg, DisegnaLineaSimboliEGraficoConLeEtichette) {
     EXPECT_NE(svg.find("<g class=\"striscia\">"), std::string::npos);
     for (const char* etichetta :
          {"Linea Val_di_prova", "treno 77", ">PRIMA<", ">CITT\xC3\x80<",
-          ">(BIVIO)(A&amp;B &lt;NORD&gt;)<", ">(RACCORDO)(SUD)<", ">2 km<", "km/h",
+          ">(BIVIO)(A&amp;B &lt;NORD&gt;)<", ">(RACCORDO)(SUD)<", ">1 km<", "km/h",
           "ripetizione segnali in cabina, 9 codici, da 1000 a 5000 m"}) {
         EXPECT_NE(svg.find(etichetta), std::string::npos) << etichetta;
     }

@@ -54,6 +54,8 @@ std::optional<std::string> leggi_argomenti_dump(const std::vector<std::string_vi
             r.opzioni.json = true;
         } else if (a == "--all") {
             r.opzioni.tutti = true;
+        } else if (a == "--raw") {
+            r.opzioni.grezzo = true;
         } else if (a == "--from" || a == "--to") {
             if (i + 1 >= argomenti.size())
                 return "l'opzione '" + std::string(a) + "' vuole un numero";

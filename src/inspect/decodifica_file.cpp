@@ -11,72 +11,70 @@ constexpr std::int16_t marcatore_tabella = 610;
 constexpr std::int16_t marcatore_celle = 5121;
 constexpr int riga_marcatore = 85;
 constexpr std::size_t cella_marcatore = 1;
-// Bytes of a table row before its name; dato_7 follows the name.
-constexpr std::size_t byte_prima_del_nome = 16;
 
 bool termina_con(std::string_view testo, std::string_view fine) {
     return testo.size() >= fine.size() && testo.substr(testo.size() - fine.size()) == fine;
 }
 
-riga_sim leggi_riga(lettore_le& l) {
-    riga_sim r;
-    r.tipo = l.u8("tipo");
-    r.inizio = l.i32("inizio");
-    r.fine = l.i32("fine");
-    r.posizione = l.i32("posizione");
-    r.dato_4 = l.u8("dato_4");
-    const std::uint16_t lunghezza = l.u16("lunghezza del nome");
-    r.nome = l.byte(lunghezza, "nome");
-    r.dato_7 = l.i16("dato_7");
-    r.dato_8 = l.i16("dato_8");
-    r.dato_10 = l.i16("dato_10");
-    r.dato_11 = l.i16("dato_11");
-    r.dato_12 = l.i16("dato_12");
-    r.dato_9 = l.u8("dato_9");
-    r.dato_13 = l.u8("dato_13");
-    r.dato_6 = l.u8("dato_6");
-    r.dato_5 = l.u8("dato_5");
-    r.orario = l.i32("orario");
+void leggi_campo(lettore_le& l, std::string_view nome, std::uint8_t& v) {
+    v = l.u8(nome);
+}
+void leggi_campo(lettore_le& l, std::string_view nome, std::int16_t& v) {
+    v = l.i16(nome);
+}
+void leggi_campo(lettore_le& l, std::string_view nome, std::int32_t& v) {
+    v = l.i32(nome);
+}
+void leggi_campo(lettore_le& l, std::string_view nome, std::string& testo) {
+    const std::uint16_t lunghezza = l.u16("lunghezza del " + std::string(nome));
+    testo = l.byte(lunghezza, nome);
+}
+
+// "0, 2 e 5"
+std::string tag_ammessi() {
+    std::string testo;
+    for (std::size_t i = 0; i < generi_elemento.size(); ++i) {
+        if (i > 0) testo += i + 1 == generi_elemento.size() ? " e " : ", ";
+        testo += std::to_string(static_cast<int>(generi_elemento[i].tipo));
+    }
+    return testo;
+}
+
+template <typename Record, typename Campi>
+Record leggi(lettore_le& l, const Campi& campi) {
+    Record r;
+    per_ogni_campo(campi, [&](const auto& c) { leggi_campo(l, c.nome, r.*c.membro); });
     return r;
 }
 
+}  // namespace
+
 cella leggi_cella(lettore_le& l) {
-    cella c;
-    c.tipo = l.u8("tipo");
-    c.valore_1 = l.i16("valore_1");
-    c.valore_2 = l.i16("valore_2");
-    c.valore_3 = l.i16("valore_3");
-    c.valore_4 = l.i16("valore_4");
-    c.tempo = l.u8("tempo");
-    c.preavviso = l.u8("preavviso");
-    c.montagna = l.u8("montagna");
-    c.vel_limite = l.u8("vel_limite");
-    c.pendenza = l.u8("pendenza");
-    c.aderenza = l.u8("aderenza");
-    return c;
+    return leggi<cella>(l, campi_cella);
 }
 
-struct elemento_letto {
-    tipo_elemento tipo;
-    double valore;
-};
+riga_sim leggi_riga(lettore_le& l) {
+    return leggi<riga_sim>(l, campi_riga);
+}
 
 elemento_letto leggi_elemento(lettore_le& l) {
     const std::size_t inizio = l.posizione();
     const std::uint16_t tag = l.u16("tipo");
-    switch (tag) {
-        case static_cast<std::uint16_t>(tipo_elemento::vuoto):
-            return {tipo_elemento::vuoto, 0.0};
-        case static_cast<std::uint16_t>(tipo_elemento::intero16):
-            return {tipo_elemento::intero16, static_cast<double>(l.i16("valore"))};
-        case static_cast<std::uint16_t>(tipo_elemento::doppio):
-            return {tipo_elemento::doppio, l.f64("valore")};
-        default:
-            l.fallisci(inizio, "tipo " + std::to_string(tag) + " sconosciuto (ammessi 0, 2 e 5)");
+    const genere_elemento* genere = genere_del_tag(tag);
+    if (genere == nullptr) {
+        l.fallisci(inizio,
+                   "tipo " + std::to_string(tag) + " sconosciuto (ammessi " + tag_ammessi() + ")");
     }
+    switch (genere->tipo) {
+        case tipo_elemento::intero16:
+            return {genere->tipo, static_cast<double>(l.i16("valore"))};
+        case tipo_elemento::doppio:
+            return {genere->tipo, l.f64("valore")};
+        case tipo_elemento::vuoto:
+            break;
+    }
+    return {tipo_elemento::vuoto, 0.0};
 }
-
-}  // namespace
 
 std::optional<genere_file> genere_da_nome(std::string_view percorso) {
     if (termina_con(percorso, "_linea.dat")) return genere_file::profilo;
@@ -103,7 +101,7 @@ tabella_sim_decodificata decodifica_tabella(std::string_view dati) {
     const riga_sim& r = tabella[riga_marcatore];
     if (r.dato_7 != marcatore_tabella) {
         l.inizia_record("riga " + std::to_string(riga_marcatore));
-        l.fallisci(inizio_marcatore + byte_prima_del_nome + r.nome.size(),
+        l.fallisci(inizio_marcatore + scostamento(campi_riga, "dato_7") + r.nome.size(),
                    "dato_7 vale " + std::to_string(r.dato_7) + " invece del marcatore " +
                        std::to_string(marcatore_tabella));
     }
@@ -125,7 +123,7 @@ std::vector<cella> decodifica_celle(std::string_view dati) {
                                         ? "manca"
                                         : "vale " + std::to_string(celle[cella_marcatore].valore_1);
         l.fallisci(
-            byte_cella * cella_marcatore + 1,
+            byte_cella * cella_marcatore + scostamento(campi_cella, "valore_1"),
             "valore_1 " + trovato + " invece del marcatore " + std::to_string(marcatore_celle));
     }
     return celle;

@@ -15,6 +15,17 @@ enum class genere_file { tabella, celle, profilo };
 // "_linea.dat" also ends in ".dat", so it is tested first.
 std::optional<genere_file> genere_da_nome(std::string_view percorso);
 
+class lettore_le;
+
+// One record each, read through the description the encoder writes with.
+cella leggi_cella(lettore_le& l);
+riga_sim leggi_riga(lettore_le& l);
+struct elemento_letto {
+    tipo_elemento tipo;
+    double valore;
+};
+elemento_letto leggi_elemento(lettore_le& l);
+
 using tabella_sim_decodificata = std::array<riga_sim, righe_tabella_sim>;
 
 // Each throws formato_errato when the bytes do not fit the layout.

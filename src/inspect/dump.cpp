@@ -2,100 +2,106 @@
 
 #include <algorithm>
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "inspect/etichette_celle.h"
+#include "inspect/etichette_tabella.h"
 #include "inspect/nome_oggetto.h"
 #include "inspect/record_dump.h"
+#include "inspect/unita_misura.h"
+#include "output/descrizione_record.h"
 #include "source_text/codifica_1252.h"
 
 namespace {
 
 struct record_numerato {
     std::int64_t numero;
+    std::string intestazione;  // the text form's label, e.g. "cella 39 (1950 m)"
     record_dump campi;
 };
 
-record_dump campi_riga(const riga_sim& r) {
-    record_dump d;
-    d.intero("tipo", r.tipo)
-        .intero("inizio", r.inizio)
-        .intero("fine", r.fine)
-        .intero("posizione", r.posizione)
-        .intero("dato_4", r.dato_4)
-        .testo("nome", testo_1252_a_utf8(r.nome))
-        .intero("dato_7", r.dato_7)
-        .intero("dato_8", r.dato_8)
-        .intero("dato_10", r.dato_10)
-        .intero("dato_11", r.dato_11)
-        .intero("dato_12", r.dato_12)
-        .intero("dato_9", r.dato_9)
-        .intero("dato_13", r.dato_13)
-        .intero("dato_6", r.dato_6)
-        .intero("dato_5", r.dato_5)
-        .intero("orario", r.orario);
-    return d;
-}
-
-record_dump campi_cella(const cella& c) {
-    record_dump d;
-    d.parola("oggetto", nome_oggetto(c.tipo))
-        .intero("tipo", c.tipo)
-        .intero("valore_1", c.valore_1)
-        .intero("valore_2", c.valore_2)
-        .intero("valore_3", c.valore_3)
-        .intero("valore_4", c.valore_4)
-        .intero("tempo", c.tempo)
-        .intero("preavviso", c.preavviso)
-        .intero("montagna", c.montagna)
-        .intero("vel_limite", c.vel_limite)
-        .intero("pendenza", c.pendenza)
-        .intero("aderenza", c.aderenza);
-    return d;
-}
-
-void aggiungi_elemento(record_dump& d, const profilo& p, std::int64_t metro, int colonna) {
-    const char* tipo = colonna == 0 ? "tipo_0" : "tipo_1";
-    const char* valore = colonna == 0 ? "colonna_0" : "colonna_1";
-    switch (p.tipo(metro, colonna)) {
-        case tipo_elemento::vuoto:
-            d.parola(tipo, "vuoto").nullo(valore);
-            break;
-        case tipo_elemento::intero16:
-            d.parola(tipo, "intero16")
-                .intero(valore, static_cast<std::int64_t>(p.valore(metro, colonna)));
-            break;
-        case tipo_elemento::doppio:
-            d.parola(tipo, "doppio").reale(valore, p.valore(metro, colonna));
-            break;
-    }
+// The stored fields of a record, by the description the files are written with.
+template <typename Campi, typename Record>
+void campi_grezzi(record_dump& d, const Campi& campi, const Record& r) {
+    per_ogni_campo(campi, [&](const auto& c) {
+        if constexpr (std::is_same_v<typename std::decay_t<decltype(c)>::tipo, std::string>) {
+            d.testo(c.nome, testo_1252_a_utf8(r.*c.membro));
+        } else {
+            d.intero(c.nome, r.*c.membro);
+        }
+    });
 }
 
 bool nel_campo(std::int64_t numero, const opzioni_dump& o) {
     return numero >= o.da && numero <= o.a;
 }
 
-// The records of a table or of the cells that the options select; empty ones only on --all.
-template <typename Record, typename Campi>
-std::vector<record_numerato> scegli_record(const Record& record, const opzioni_dump& o,
-                                           Campi campi) {
-    using Elemento = typename Record::value_type;
-    std::vector<record_numerato> scelti;
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        const auto n = static_cast<std::int64_t>(i);
-        if (nel_campo(n, o) && (o.tutti || !(record[i] == Elemento{}))) {
-            scelti.push_back({n, campi(record[i])});
-        }
-    }
-    return scelti;
+// The form a record takes: its bare stored values (--raw), its fields by meaning and with
+// units (text), or both stored values and units (JSON).
+record_dump forma_riga(const riga_sim& r, contenuto_riga c, const opzioni_dump& o) {
+    if (!o.grezzo && !o.json) return etichette_riga(r, c);
+    record_dump d;
+    campi_grezzi(d, campi_riga, r);
+    if (!o.grezzo) unita_riga(d, r, c);
+    return d;
+}
+
+record_dump forma_cella(const cella& c, std::size_t i, const opzioni_dump& o) {
+    if (!o.grezzo && !o.json) return etichette_cella(c, i);
+    record_dump d;
+    d.parola("oggetto", nome_oggetto(c.tipo));
+    campi_grezzi(d, campi_cella, c);
+    if (!o.grezzo) unita_cella(d, c, i);
+    return d;
 }
 
 std::vector<record_numerato> record_tabella(const tabella_sim_decodificata& t,
                                             const opzioni_dump& o) {
-    return scegli_record(t, o, campi_riga);
+    const std::vector<contenuto_riga> contenuti = contenuti_righe(t);
+    std::vector<record_numerato> scelti;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const auto n = static_cast<std::int64_t>(i);
+        if (!nel_campo(n, o) || (!o.tutti && t[i] == riga_sim{})) continue;
+        scelti.push_back({n, "riga " + std::to_string(n), forma_riga(t[i], contenuti[i], o)});
+    }
+    return scelti;
+}
+
+bool cella_scelta(const std::vector<cella>& celle, std::size_t i, const opzioni_dump& o) {
+    if (o.tutti) return true;
+    if (o.grezzo) return !(celle[i] == cella{});
+    return cella_da_mostrare(celle[i], i == 0 ? nullptr : &celle[i - 1], i);
 }
 
 std::vector<record_numerato> record_celle(const std::vector<cella>& celle, const opzioni_dump& o) {
-    return scegli_record(celle, o, campi_cella);
+    std::vector<record_numerato> scelti;
+    for (std::size_t i = 0; i < celle.size(); ++i) {
+        const auto n = static_cast<std::int64_t>(i);
+        if (!nel_campo(n, o) || !cella_scelta(celle, i, o)) continue;
+        std::string intestazione = "cella " + std::to_string(n);
+        if (!o.grezzo) intestazione += " (" + in_metri(metro_della_cella(i)) + ")";
+        scelti.push_back({n, std::move(intestazione), forma_cella(celle[i], i, o)});
+    }
+    return scelti;
+}
+
+void aggiungi_elemento(record_dump& d, const profilo& p, std::int64_t metro, int colonna) {
+    const char* tipo = colonna == 0 ? "tipo_0" : "tipo_1";
+    const char* valore = colonna == 0 ? "colonna_0" : "colonna_1";
+    const tipo_elemento t = p.tipo(metro, colonna);
+    d.parola(tipo, genere_di(t).nome);
+    switch (t) {
+        case tipo_elemento::vuoto:
+            d.nullo(valore);
+            break;
+        case tipo_elemento::intero16:
+            d.intero(valore, static_cast<std::int64_t>(p.valore(metro, colonna)));
+            break;
+        case tipo_elemento::doppio:
+            d.reale(valore, p.valore(metro, colonna));
+            break;
+    }
 }
 
 std::vector<record_numerato> record_profilo(const profilo& p, const opzioni_dump& o) {
@@ -107,7 +113,7 @@ std::vector<record_numerato> record_profilo(const profilo& p, const opzioni_dump
         record_dump d;
         aggiungi_elemento(d, p, m, 0);
         aggiungi_elemento(d, p, m, 1);
-        scelti.push_back({m, std::move(d)});
+        scelti.push_back({m, "metro " + std::to_string(m), std::move(d)});
     }
     return scelti;
 }
@@ -115,18 +121,21 @@ std::vector<record_numerato> record_profilo(const profilo& p, const opzioni_dump
 struct descrizione {
     const char* genere;
     const char* chiave;   // the JSON array and the number's field
-    const char* record;   // the text label of a record
+    const char* record;   // the JSON field of a record's number
     std::int64_t totale;  // records in the file
 };
 
+// One record a line, so that a large file reads and greps well.
 void scrivi_json(std::ostream& uscita, const descrizione& d,
                  const std::vector<record_numerato>& scelti) {
-    uscita << "{\"genere\":\"" << d.genere << "\",\"totale\":" << d.totale << ",\"" << d.chiave
-           << "\":[";
-    const std::string numero = std::string("{\"") + d.record + "\":";
+    using json = nlohmann::ordered_json;
+    uscita << "{\"genere\":" << json(d.genere).dump() << ",\"totale\":" << d.totale << ","
+           << json(d.chiave).dump() << ":[";
     for (std::size_t i = 0; i < scelti.size(); ++i) {
-        const std::string campi = scelti[i].campi.come_json();
-        uscita << (i == 0 ? "\n" : ",\n") << numero << scelti[i].numero << "," << campi.substr(1);
+        json record = {{d.record, scelti[i].numero}};
+        record.update(scelti[i].campi.come_json());
+        uscita << (i == 0 ? "\n" : ",\n")
+               << record.dump(-1, ' ', false, json::error_handler_t::replace);
     }
     uscita << "\n]}\n";
 }
@@ -136,7 +145,7 @@ void scrivi_testo(std::ostream& uscita, const descrizione& d,
     uscita << "# " << d.genere << ": " << d.totale << " " << d.chiave << ", " << scelti.size()
            << " mostrati\n";
     for (const record_numerato& r : scelti) {
-        uscita << d.record << " " << r.numero << ": " << r.campi.come_testo() << "\n";
+        uscita << r.intestazione << ": " << r.campi.come_testo() << "\n";
     }
 }
 

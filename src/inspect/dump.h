@@ -9,7 +9,8 @@
 
 struct opzioni_dump {
     bool json = false;
-    bool tutti = false;  // also the records that hold nothing
+    bool tutti = false;   // every record, also those that hold nothing
+    bool grezzo = false;  // the stored values only, as the file holds them
     // Inclusive range of row, cell or metre numbers.
     std::int64_t da = 0;
     std::int64_t a = std::numeric_limits<std::int64_t>::max();

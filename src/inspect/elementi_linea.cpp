@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 
+#include "inspect/etichette_celle.h"
 #include "inspect/nome_oggetto.h"
 #include "source_text/codifica_1252.h"
 
@@ -37,10 +38,15 @@ std::string compatta(const std::string& testo) {
     return uscita;
 }
 
-std::string valori(const cella& c) {
-    return std::string(nome_oggetto(c.tipo)) + " " + std::to_string(c.valore_1) + " " +
-           std::to_string(c.valore_2) + " " + std::to_string(c.valore_3) + " " +
-           std::to_string(c.valore_4);
+std::string dettaglio(const cella& c, std::size_t indice, std::int32_t metro) {
+    return std::to_string(metro) + " m, cella " + std::to_string(indice) + ": " +
+           etichette_cella(c, indice).come_testo();
+}
+
+// A speed board's three speeds on its left side, in km/h.
+std::string velocita_indicatore(const cella& c) {
+    auto sinistra = [](std::int16_t v) { return std::to_string(v / 100 * 5); };
+    return sinistra(c.valore_1) + "/" + sinistra(c.valore_2) + "/" + sinistra(c.valore_3);
 }
 
 std::optional<genere_oggetto> genere_di(std::uint8_t tipo) {
@@ -73,6 +79,8 @@ std::string etichetta(const cella& c, const tabella_sim_decodificata& tabella) {
                     testo_1252_a_utf8(tabella[static_cast<std::size_t>(c.valore_1)].nome));
             }
             return {};
+        case tipo_cella::indicatore_vmax:
+            return velocita_indicatore(c);
         case tipo_cella::avviso_rallentamento:
         case tipo_cella::inizio_rallentamento:
         case tipo_cella::fine_rallentamento:
@@ -90,8 +98,9 @@ std::vector<oggetto_linea> oggetti(const tabella_sim_decodificata& tabella,
         const auto genere = genere_di(celle[i].tipo);
         if (!genere) continue;
         const bool proprio = *genere == genere_oggetto::abbattimento;
-        uscita.push_back({*genere, proprio ? metro_cella(i) : metro_oggetto(i),
-                          etichetta(celle[i], tabella), valori(celle[i])});
+        const std::int32_t metro = proprio ? metro_cella(i) : metro_oggetto(i);
+        uscita.push_back(
+            {*genere, metro, etichetta(celle[i], tabella), dettaglio(celle[i], i, metro)});
     }
     return uscita;
 }
@@ -108,9 +117,26 @@ std::vector<stazione_linea> stazioni(const tabella_sim_decodificata& tabella,
     for (int r = 1; r <= ultima_riga_cartelli; ++r) {
         const riga_sim& riga = tabella[static_cast<std::size_t>(r)];
         if (righe_cartelli.count(r) != 0 || riga == riga_sim{}) continue;
-        uscita.push_back({riga.posizione, riga.inizio, riga.fine, testo_1252_a_utf8(riga.nome)});
+        uscita.push_back(
+            {riga.posizione, riga.inizio, riga.fine, testo_1252_a_utf8(riga.nome), riga.orario});
     }
     return uscita;
+}
+
+// The line speed of every cell, lowered from each slowdown's start board to its end board.
+std::vector<int> velocita_con_rallentamenti(const std::vector<cella>& celle) {
+    std::vector<int> v(celle.size());
+    for (std::size_t i = 0; i < celle.size(); ++i) v[i] = celle[i].vel_limite * 5;
+    for (std::size_t i = 0; i < celle.size(); ++i) {
+        if (celle[i].tipo != tipo_cella::inizio_rallentamento) continue;
+        std::size_t fine = i;
+        while (fine + 1 < celle.size() && celle[fine].tipo != tipo_cella::fine_rallentamento)
+            ++fine;
+        // The boards stand in the cell after their position; the values under them do not.
+        for (std::size_t k = i == 0 ? 0 : i - 1; k < fine; ++k)
+            v[k] = std::min(v[k], int{celle[i].valore_1});
+    }
+    return v;
 }
 
 template <typename F>
@@ -122,7 +148,7 @@ std::vector<tratto_valore> tratti(const std::vector<cella>& celle, std::int32_t 
         const std::int32_t da = std::max(0, metro_cella(i) - metri_cella / 2);
         const std::int32_t a = std::min(lunghezza, metro_cella(i) + metri_cella / 2);
         if (da >= a) break;
-        const int v = valore(celle[i]);
+        const int v = valore(i);
         if (!uscita.empty() && uscita.back().valore == v) {
             uscita.back().a = a;
         } else {
@@ -144,8 +170,10 @@ elementi_linea estrai_elementi(const tabella_sim_decodificata& tabella,
     if (e.lunghezza <= 0) e.lunghezza = metro_cella(celle.empty() ? 0 : celle.size() - 1);
     e.stazioni = stazioni(tabella, celle);
     e.oggetti = oggetti(tabella, celle);
-    e.velocita = tratti(celle, e.lunghezza, [](const cella& c) { return c.vel_limite * 5; });
-    e.pendenze = tratti(celle, e.lunghezza, [](const cella& c) { return c.pendenza - 100; });
+    e.velocita = tratti(celle, e.lunghezza, [&](std::size_t i) { return celle[i].vel_limite * 5; });
+    const std::vector<int> in_vigore = velocita_con_rallentamenti(celle);
+    e.velocita_in_vigore = tratti(celle, e.lunghezza, [&](std::size_t i) { return in_vigore[i]; });
+    e.pendenze = tratti(celle, e.lunghezza, [&](std::size_t i) { return celle[i].pendenza - 100; });
     e.ripetizione_inizio = treno.inizio;
     e.ripetizione_fine = treno.fine;
     e.codici_ripetizione = treno.posizione;

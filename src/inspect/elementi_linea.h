@@ -12,6 +12,7 @@ struct stazione_linea {
     std::int32_t inizio = 0;
     std::int32_t fine = 0;
     std::string nome;
+    std::int32_t orario = 0;  // seconds from midnight
 };
 
 enum class genere_oggetto {
@@ -28,7 +29,7 @@ struct oggetto_linea {
     genere_oggetto genere;
     std::int32_t metro = 0;
     std::string etichetta;  // shown beside the symbol; may be empty
-    std::string dettaglio;  // the cell's values, shown on hover
+    std::string dettaglio;  // the cell's values in real units, shown on hover
 };
 
 // A run of cells with the same value, from `da` to `a` metres.
@@ -44,8 +45,10 @@ struct elementi_linea {
     std::int32_t lunghezza = 0;  // metres
     std::vector<stazione_linea> stazioni;
     std::vector<oggetto_linea> oggetti;
-    std::vector<tratto_valore> velocita;  // km/h
-    std::vector<tratto_valore> pendenze;  // gradient as written in the line file
+    std::vector<tratto_valore> velocita;  // line speed limit, km/h
+    // The speed limit with the slowdowns, from each start board to its end board, km/h.
+    std::vector<tratto_valore> velocita_in_vigore;
+    std::vector<tratto_valore> pendenze;  // gradient, ‰
     std::int32_t ripetizione_inizio = 0;  // cab-signal repetition stretch; fine 0 = none
     std::int32_t ripetizione_fine = 0;
     std::int32_t codici_ripetizione = 0;

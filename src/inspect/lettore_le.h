@@ -22,12 +22,12 @@ class lettore_le {
     // Names the record the next fields belong to, e.g. "riga 12".
     void inizia_record(std::string nome) { record_ = std::move(nome); }
 
-    std::uint8_t u8(const char* campo);
-    std::uint16_t u16(const char* campo);
-    std::int16_t i16(const char* campo) { return static_cast<std::int16_t>(u16(campo)); }
-    std::int32_t i32(const char* campo);
-    double f64(const char* campo);
-    std::string byte(std::size_t n, const char* campo);
+    std::uint8_t u8(std::string_view campo);
+    std::uint16_t u16(std::string_view campo);
+    std::int16_t i16(std::string_view campo) { return static_cast<std::int16_t>(u16(campo)); }
+    std::int32_t i32(std::string_view campo);
+    double f64(std::string_view campo);
+    std::string byte(std::size_t n, std::string_view campo);
 
     std::size_t posizione() const { return posizione_; }
     std::size_t restanti() const { return dati_.size() - posizione_; }
@@ -37,7 +37,7 @@ class lettore_le {
     [[noreturn]] void fallisci(std::size_t byte, const std::string& problema) const;
 
   private:
-    const unsigned char* prendi(std::size_t n, const char* campo);
+    const unsigned char* prendi(std::size_t n, std::string_view campo);
 
     std::string_view dati_;
     std::size_t posizione_ = 0;

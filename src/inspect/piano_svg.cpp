@@ -8,9 +8,10 @@
 
 namespace {
 
-constexpr double larghezza_pagina = 1400;
+// Fits a 1600 px wide browser window with its scroll bar.
+constexpr double larghezza_pagina = 1560;
 constexpr double margine = 60;
-constexpr double altezza_piano_massima = 760;
+constexpr double altezza_piano_massima = 480;
 
 constexpr const char* stile =
     "<style>\n"
@@ -18,7 +19,7 @@ constexpr const char* stile =
     ".titolo { font-size: 18px; font-weight: bold; }\n"
     ".nome-stazione { font-size: 12px; font-weight: bold; fill: #1f4e9c; }\n"
     ".testo-cartello { font-size: 11px; fill: #1d7a1d; }\n"
-    ".valore { font-size: 9px; fill: #a04000; }\n"
+    ".valore { font-size: 10px; fill: #a04000; }\n"
     ".asse { font-size: 10px; fill: #555; }\n"
     ".linea { fill: none; stroke: #333; stroke-width: 2.5; stroke-linejoin: round; }\n"
     ".richiamo { stroke: #999; stroke-width: 0.7; }\n"
@@ -26,8 +27,12 @@ constexpr const char* stile =
     ".cornice { fill: #fafafa; stroke: #bbb; }\n"
     ".griglia { stroke: #e0e0e0; }\n"
     ".zero { stroke: #999; }\n"
-    ".asse { stroke: #555; }\n"
+    ".asse-linea { stroke: #555; }\n"
     ".velocita { fill: none; stroke: #1f77b4; stroke-width: 2; }\n"
+    ".in-vigore { fill: none; stroke: #d62728; stroke-width: 1.5; stroke-dasharray: 5 3; }\n"
+    ".curvatura { fill: none; stroke: #2ca02c; stroke-width: 1.5; }\n"
+    ".sensibile { fill: transparent; }\n"
+    ".nord line { stroke: #000; stroke-width: 1.5; }\n"
     ".pendenza { fill: none; stroke: #8c564b; stroke-width: 2; }\n"
     ".ripetizione { fill: #9edae5; stroke: #17becf; }\n"
     ".testo-ripetizione { font-size: 11px; fill: #0b5560; }\n"
@@ -51,26 +56,44 @@ std::string apertura(const elementi_linea& e, double altezza) {
 
 }  // namespace
 
-std::string piano_svg(const elementi_linea& e, const profilo* p) {
+disegno_piano componi_piano(const elementi_linea& e, const profilo* p) {
     const double larghezza = larghezza_pagina - 2 * margine;
+    impaginazione testi;
+    disegno_piano d;
+    d.larghezza_pagina = larghezza_pagina;
+    d.larghezza_piano = larghezza;
     double y = 36;
-    std::string corpo = testo_svg(margine, y, titolo(e), "class=\"titolo\"");
+    std::string corpo = testi.testo(margine, y, titolo(e), carattere_titolo);
     y += 14;
-    const frammento_svg chiave = legenda(margine, y, larghezza);
+    const frammento_svg chiave = legenda(margine, y, larghezza, testi);
     corpo += chiave.testo;
-    y += chiave.altezza + 10;
+    y += chiave.altezza + 16;
+    // The strip chart first: it is what fits a browser window, and the plan follows it.
+    const frammento_svg striscia = grafico_striscia(e, p, margine, y, larghezza, testi);
+    corpo += striscia.testo;
+    y += striscia.altezza;
+    d.fondo_striscia = y;
+    y += 10;
     if (p != nullptr) {
-        const frammento_svg piano =
-            vista_piano(e, *p, margine, y, larghezza, altezza_piano_massima);
+        const piano_disegnato piano =
+            vista_piano(e, *p, margine, y, larghezza, altezza_piano_massima, testi);
         corpo += piano.testo;
         y += piano.altezza;
+        d.fondo_piano = y;
+        d.linea_da = piano.linea_da - margine;
+        d.linea_a = piano.linea_a - margine;
     } else {
         y += 10;
-        corpo += testo_svg(margine, y, "Vista in pianta assente: manca il file del profilo.",
-                           "class=\"asse\"");
+        corpo += testi.testo(margine, y, "Vista in pianta assente: manca il file del profilo.",
+                             carattere_asse);
     }
-    const frammento_svg striscia = grafico_striscia(e, margine, y, larghezza);
-    corpo += striscia.testo;
-    y += striscia.altezza + 20;
-    return apertura(e, y) + corpo + "</svg>\n";
+    y += 20;
+    d.svg = apertura(e, y) + corpo + "</svg>\n";
+    d.testi = testi.testi();
+    d.ostacoli = testi.ostacoli();
+    return d;
+}
+
+std::string piano_svg(const elementi_linea& e, const profilo* p) {
+    return componi_piano(e, p).svg;
 }

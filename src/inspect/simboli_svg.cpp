@@ -22,8 +22,13 @@ const std::vector<voce_legenda>& voci() {
         {"fine", "", "fine rallentamento"},
         {"abbattimento", "", "abbattimento del codice"},
         {"", "<line x1=\"-8\" y1=\"0\" x2=\"8\" y2=\"0\" class=\"velocita\"/>",
-         "limite di velocità (km/h)"},
-        {"", "<line x1=\"-8\" y1=\"0\" x2=\"8\" y2=\"0\" class=\"pendenza\"/>", "pendenza"},
+         "limite di velocità della linea (km/h)"},
+        {"", "<line x1=\"-8\" y1=\"0\" x2=\"8\" y2=\"0\" class=\"in-vigore\"/>",
+         "velocità in vigore, con i rallentamenti (km/h)"},
+        {"", "<line x1=\"-8\" y1=\"0\" x2=\"8\" y2=\"0\" class=\"pendenza\"/>",
+         "pendenza (\u2030)"},
+        {"", "<line x1=\"-8\" y1=\"0\" x2=\"8\" y2=\"0\" class=\"curvatura\"/>",
+         "curvatura (1/km, a sinistra positiva)"},
         {"", "<rect x=\"-8\" y=\"-5\" width=\"16\" height=\"10\" class=\"ripetizione\"/>",
          "ripetizione segnali in cabina"},
     };
@@ -52,6 +57,14 @@ std::string_view id_simbolo(genere_oggetto g) {
     return "";
 }
 
+std::string_view nome_genere(genere_oggetto g) {
+    const std::string_view id = id_simbolo(g);
+    for (const voce_legenda& v : voci()) {
+        if (v.disegno == id) return v.testo;
+    }
+    return id;
+}
+
 std::string definizioni_simboli() {
     return "<defs>\n"
            "<g id=\"stazione\"><rect x=\"-5\" y=\"-5\" width=\"10\" height=\"10\" "
@@ -73,13 +86,18 @@ std::string definizioni_simboli() {
            "</defs>\n";
 }
 
-frammento_svg legenda(double x, double y, double larghezza) {
-    constexpr double passo = 200;
-    constexpr double riga = 22;
+frammento_svg legenda(double x, double y, double larghezza, impaginazione& testi) {
+    constexpr double riga = 20;
+    constexpr double spazio_simbolo = 24;  // the symbol and the room before its text
+    const auto& v = voci();
+    double passo = 0;
+    for (const voce_legenda& voce : v) {
+        const riquadro r = riquadro_testo(0, 0, voce.testo, carattere_normale);
+        passo = std::max(passo, r.x1 - r.x0 + spazio_simbolo + 12);
+    }
     const int per_riga = std::max(1, static_cast<int>(larghezza / passo));
     frammento_svg f;
     f.testo = "<g class=\"legenda\">\n";
-    const auto& v = voci();
     for (std::size_t i = 0; i < v.size(); ++i) {
         const double cx = x + 10 + static_cast<double>(static_cast<int>(i) % per_riga) * passo;
         const double cy = y + 11 + static_cast<double>(static_cast<int>(i) / per_riga) * riga;
@@ -89,7 +107,7 @@ frammento_svg legenda(double x, double y, double larghezza) {
         } else {
             f.testo += uso_simbolo(v[i].disegno, cx, cy);
         }
-        f.testo += testo_svg(cx + 14, cy + 4, v[i].testo);
+        f.testo += testi.testo(cx + 14, cy + 4, v[i].testo, carattere_normale);
     }
     f.testo += "</g>\n";
     const auto righe = (static_cast<int>(v.size()) + per_riga - 1) / per_riga;

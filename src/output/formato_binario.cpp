@@ -1,44 +1,43 @@
 #include "output/formato_binario.h"
 
+#include <limits>
+
 #include "model/guasto.h"
 #include "output/flusso_uscita.h"
 #include "output/scrittore_le.h"
 
+namespace {
+
+void scrivi_campo(scrittore_le& s, std::uint8_t v) {
+    s.u8(v);
+}
+void scrivi_campo(scrittore_le& s, std::int16_t v) {
+    s.i16(v);
+}
+void scrivi_campo(scrittore_le& s, std::int32_t v) {
+    s.i32(v);
+}
+void scrivi_campo(scrittore_le& s, const std::string& testo) {
+    s.u16(static_cast<std::uint16_t>(testo.size()));
+    s.byte(testo);
+}
+
+template <typename Campi, typename Record>
+void codifica(std::string& uscita, const Campi& campi, const Record& r) {
+    scrittore_le s(uscita, byte_record(campi, r));
+    per_ogni_campo(campi, [&](const auto& c) { scrivi_campo(s, r.*c.membro); });
+}
+
+}  // namespace
+
 void codifica_cella(std::string& uscita, const cella& c) {
-    scrittore_le s(uscita);
-    s.u8(c.tipo);
-    s.i16(c.valore_1);
-    s.i16(c.valore_2);
-    s.i16(c.valore_3);
-    s.i16(c.valore_4);
-    s.u8(c.tempo);
-    s.u8(c.preavviso);
-    s.u8(c.montagna);
-    s.u8(c.vel_limite);
-    s.u8(c.pendenza);
-    s.u8(c.aderenza);
+    codifica(uscita, campi_cella, c);
 }
 
 void codifica_riga(std::string& uscita, const riga_sim& r) {
-    if (r.nome.size() > 0xFFFF) throw guasto("nome più lungo di 65535 byte");
-    scrittore_le s(uscita);
-    s.u8(r.tipo);
-    s.i32(r.inizio);
-    s.i32(r.fine);
-    s.i32(r.posizione);
-    s.u8(r.dato_4);
-    s.u16(static_cast<std::uint16_t>(r.nome.size()));
-    s.byte(r.nome);
-    s.i16(r.dato_7);
-    s.i16(r.dato_8);
-    s.i16(r.dato_10);
-    s.i16(r.dato_11);
-    s.i16(r.dato_12);
-    s.u8(r.dato_9);
-    s.u8(r.dato_13);
-    s.u8(r.dato_6);
-    s.u8(r.dato_5);
-    s.i32(r.orario);
+    if (r.nome.size() > std::numeric_limits<std::uint16_t>::max())
+        throw guasto("nome più lungo di 65535 byte");
+    codifica(uscita, campi_riga, r);
 }
 
 void scrivi_celle(flusso_uscita& file, const std::vector<cella>& celle) {

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "model/cella.h"
-#include "model/riga_sim.h"
 #include "model/tracciato.h"
+#include "output/descrizione_record.h"
 
 class flusso_uscita;
 
-inline constexpr std::size_t byte_cella = 15;
-inline constexpr std::size_t byte_riga_vuota = 34;
+inline constexpr std::size_t byte_cella = byte_fissi(campi_cella);
+inline constexpr std::size_t byte_riga_vuota = byte_fissi(campi_riga);
+static_assert(byte_cella == 15 && byte_riga_vuota == 34);
 
 // The simulator's layouts: cells (".dat"), station table (".sim"), profile ("_linea.dat").
 void codifica_cella(std::string& uscita, const cella& c);

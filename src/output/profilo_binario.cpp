@@ -2,28 +2,13 @@
 // metre, then column 1. Both columns come out of one walk along the line, each through a
 // small buffer of its own that is written at the column's place in the file.
 #include <algorithm>
-#include <bit>
-#include <cstring>
-#include <memory>
 
 #include "output/flusso_uscita.h"
 #include "output/formato_binario.h"
+#include "output/scrittore_le.h"
+#include "output/scrittura_in_parallelo.h"
 
 namespace {
-
-constexpr std::size_t byte_tag = 2;
-
-std::uint64_t byte_elemento(tipo_elemento tipo) {
-    switch (tipo) {
-        case tipo_elemento::vuoto:
-            return byte_tag;
-        case tipo_elemento::intero16:
-            return byte_tag + 2;
-        case tipo_elemento::doppio:
-            return byte_tag + 8;
-    }
-    return byte_tag;
-}
 
 // Column 0's length in the file, which is where column 1 begins.
 std::uint64_t byte_colonna(const tracciato& p) {
@@ -35,69 +20,60 @@ std::uint64_t byte_colonna(const tracciato& p) {
            vuoti * byte_elemento(tipo_elemento::vuoto);
 }
 
-template <typename T>
-void metti_le(unsigned char* dove, T v) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(dove, &v, sizeof v);
-    } else {
-        for (std::size_t i = 0; i < sizeof v; ++i)
-            dove[i] = static_cast<unsigned char>(v >> (8 * i));
-    }
-}
-
 // A block of about an eighth of the column, between 16 and 256 KiB: every fresh page costs a
 // page fault and every block a write call, and both cost about the same.
 std::size_t dimensione_blocco(std::uint64_t byte_colonna) {
     return static_cast<std::size_t>(std::clamp<std::uint64_t>(byte_colonna / 8, 1 << 14, 1 << 18));
 }
 
-// One column on its way to the file, a block at a time.
+// One column on its way to the file, a block at a time, through the shared writer.
 class colonna_in_uscita {
   public:
-    colonna_in_uscita(flusso_uscita& file, std::uint64_t inizio, std::size_t dimensione)
-        : file_(file),
-          posizione_(inizio),
-          dimensione_(dimensione),
-          blocco_(std::make_unique_for_overwrite<unsigned char[]>(dimensione)) {}
+    colonna_in_uscita(scrittura_in_parallelo& scrittura, std::uint64_t inizio,
+                      std::size_t dimensione)
+        : scrittura_(scrittura), dimensione_(dimensione), blocco_(scrittura.prendi()) {
+        blocco_.posizione = inizio;
+    }
 
     void elemento(tipo_elemento tipo, double valore) {
-        // Flushed while the largest element still fits, so that none is ever split.
-        if (pieno_ > dimensione_ - (byte_tag + 8)) svuota();
-        unsigned char* dove = blocco_.get() + pieno_;
-        metti_le(dove, static_cast<std::uint16_t>(tipo));
-        if (tipo == tipo_elemento::intero16) {
-            metti_le(dove + byte_tag,
-                     static_cast<std::uint16_t>(static_cast<std::int16_t>(valore)));
-        } else if (tipo == tipo_elemento::doppio) {
-            metti_le(dove + byte_tag, std::bit_cast<std::uint64_t>(valore));
-        }
-        pieno_ += byte_elemento(tipo);
+        // Handed over while the largest element still fits, so that none is ever split.
+        if (blocco_.pieno > dimensione_ - byte_elemento_massimo) svuota();
+        scrittore_le s(blocco_.byte.get() + blocco_.pieno);
+        s.elemento(tipo, valore);
+        blocco_.pieno = static_cast<std::size_t>(s.dove() - blocco_.byte.get());
     }
 
     void svuota() {
-        file_.scrivi_in(posizione_, blocco_.get(), pieno_);
-        posizione_ += pieno_;
-        pieno_ = 0;
+        const std::uint64_t prossima = blocco_.posizione + blocco_.pieno;
+        scrittura_.scrivi(std::move(blocco_));
+        blocco_ = scrittura_.prendi();
+        blocco_.posizione = prossima;
     }
 
   private:
-    flusso_uscita& file_;
-    std::uint64_t posizione_;
+    scrittura_in_parallelo& scrittura_;
     std::size_t dimensione_;
-    std::size_t pieno_ = 0;
-    std::unique_ptr<unsigned char[]> blocco_;
+    scrittura_in_parallelo::blocco blocco_;
 };
+
+// Two blocks being filled, two with the writer: the peak memory stays within 4 MiB.
+constexpr std::size_t blocchi_in_giro = 4;
 
 }  // namespace
 
+// The walk along the line is a serial chain of steps; the blocks it fills are written by a
+// second thread meanwhile, so the two costs overlap instead of adding up.
 void scrivi_profilo(flusso_uscita& file, const tracciato& p) {
     const std::uint64_t colonna = byte_colonna(p);
-    colonna_in_uscita colonna_0(file, 0, dimensione_blocco(colonna));
-    colonna_in_uscita colonna_1(file, colonna, dimensione_blocco(colonna));
+    const std::size_t dimensione = dimensione_blocco(colonna);
+    scrittura_in_parallelo scrittura(file, dimensione, blocchi_in_giro);
+    colonna_in_uscita colonna_0(scrittura, 0, dimensione);
+    colonna_in_uscita colonna_1(scrittura, colonna, dimensione);
     p.percorri([&](tipo_elemento tipo, double x, double y) {
         colonna_0.elemento(tipo, x);
         colonna_1.elemento(tipo, y);
     });
     colonna_0.svuota();
     colonna_1.svuota();
+    scrittura.attendi();
 }

@@ -13,12 +13,13 @@ enum class larghezza_valore : std::uint8_t { byte, intero16, intero32, testo };
 
 // One value of a keyword line, as an author writes it and as the compiler uses it.
 struct descrizione_valore {
-    std::string_view nome;     // short name, as the guide and the editor show it
+    std::string_view nome;  // short name, as the guide and the editor show it
     larghezza_valore larghezza;
-    std::string_view unita;    // "m", "km/h", "‰", "s", ""...
-    std::int64_t minimo;       // the range the compiler accepts without a fault or a finding
+    std::string_view unita;  // "m", "km/h", "‰", "s", ""...
+    std::int64_t minimo;  // the range the compiler stores as written, without a fault or a finding
     std::int64_t massimo;
-    std::string_view effetto;  // what it does in the compiled scenario (UTF-8, one paragraph)
+    std::string_view effetto;      // what it does in the compiled scenario (UTF-8, one paragraph)
+    std::string_view fuori_campo;  // what a value outside minimo..massimo gets (UTF-8)
 };
 
 // One keyword of a scenario file: the word an author writes first on the line, the values
@@ -35,8 +36,10 @@ struct descrizione_parola_chiave {
 // Every keyword of a file, in the order the guide lists them.
 std::span<const descrizione_parola_chiave> parole_chiave(sorgente file);
 
-// The keyword a line's first field stands for, by the readers' own tests; none when the
-// field is no keyword of that file.
+// The keyword a line's first field stands for, by the readers' own tests (in the readers'
+// order: the first test the field passes); none when the field is no keyword of that file,
+// holds a hyphen (the readers pass over it), or is a curve keyword without a grade digit
+// (which the reader rejects with error 103).
 const descrizione_parola_chiave* parola_chiave_di(sorgente file, std::string_view primo_campo);
 
 // What the compiler stores for value number `indice` (0-based, after the keyword) when the
@@ -44,3 +47,12 @@ const descrizione_parola_chiave* parola_chiave_di(sorgente file, std::string_vie
 // Empty when the value is stored as written.
 std::string valore_memorizzato(const descrizione_parola_chiave& parola, std::size_t indice,
                                std::int64_t valore);
+
+// The same, knowing the line's numbers in line order (`numeri[i]` is value i; a text value
+// and the values after the last number are simply absent). Values that act together are
+// then told whole: a station's timetable as hh:mm:ss, its stop zone, a board's speed pair.
+std::string valore_memorizzato(const descrizione_parola_chiave& parola, std::size_t indice,
+                               std::span<const std::int64_t> numeri);
+
+// "byte", "16-bit", "32-bit" or "text", as the guide and the editor name a width.
+std::string_view nome_larghezza(larghezza_valore larghezza);

@@ -21,6 +21,7 @@ class lettore_campi {
 
     // The text is not copied: it must outlive the reader.
     lettore_campi(std::string_view contenuto, sorgente origine);
+    lettore_campi(std::string&&, sorgente) = delete;
 
     bool fine_file() const { return pos_ == dati_.size(); }
 
