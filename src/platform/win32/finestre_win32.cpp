@@ -11,6 +11,7 @@ int pixel(int twip, int punti_per_pollice) {
     return ::MulDiv(twip, punti_per_pollice, 1440);
 }
 
+// Once per process, like the font: both outlive every window made with them.
 void registra_classe() {
     static const bool registrata = [] {
         WNDCLASSW classe{};
@@ -26,9 +27,11 @@ void registra_classe() {
 
 // Label1's font: "MS Sans Serif", 24 points, weight 700.
 HFONT carattere_label(int punti_per_pollice_y) {
-    return ::CreateFontW(-::MulDiv(24, punti_per_pollice_y, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE,
-                         FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                         DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+    static const HFONT carattere =
+        ::CreateFontW(-::MulDiv(24, punti_per_pollice_y, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+    return carattere;
 }
 
 // Answers what is waiting, without waiting for more.
@@ -40,8 +43,6 @@ void svuota_messaggi() {
     }
 }
 
-HFONT carattere_form1 = nullptr;
-
 }  // namespace
 
 finestra_attesa::finestra_attesa() {
@@ -51,7 +52,8 @@ finestra_attesa::finestra_attesa() {
     const int ppp_y = ::GetDeviceCaps(schermo, LOGPIXELSY);
     ::ReleaseDC(nullptr, schermo);
 
-    constexpr DWORD stile = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    // A title bar and nothing else: no menu, no buttons of its own.
+    constexpr DWORD stile = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     RECT area{0, 0, pixel(4200, ppp_x), pixel(2688, ppp_y)};
     ::AdjustWindowRect(&area, stile, FALSE);
     const HWND form = ::CreateWindowExW(
@@ -64,9 +66,8 @@ finestra_attesa::finestra_attesa() {
         ::CreateWindowExW(0, L"STATIC", L"Attendere", WS_CHILD | WS_VISIBLE | SS_LEFT,
                           pixel(960, ppp_x), pixel(960, ppp_y), pixel(2652, ppp_x),
                           pixel(792, ppp_y), form, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    if (carattere_form1 == nullptr) carattere_form1 = carattere_label(ppp_y);
     if (label != nullptr) {
-        ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(carattere_form1), FALSE);
+        ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(carattere_label(ppp_y)), FALSE);
     }
     ::ShowWindow(form, SW_SHOWNORMAL);
     ::RedrawWindow(form, nullptr, nullptr,
