@@ -48,19 +48,25 @@ test-sanitize:
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer target, with both sanitizers.
+# The libFuzzer targets, with both sanitizers: the compiler and the language server's input.
 fuzz:
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCOMPILA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz
+	cmake --build build-fuzz -j $(JOBS) --target compila_fuzz cornice_fuzz
 
-# One minute on the seed corpus; new inputs go to build-fuzz/corpus, never into fuzz/corpus.
+# One minute on the compiler's seed corpus, half a minute on the server's; new inputs go to
+# build-fuzz/corpus and build-fuzz/corpus_lsp, never into fuzz/.
 FUZZ_SECONDS ?= 60
+FUZZ_LSP_SECONDS ?= 30
 FUZZ_FLAGS = -max_len=4096 -timeout=20 -dict=fuzz/keywords.dict -print_final_stats=1
 fuzz-smoke: fuzz
 	mkdir -p build-fuzz/corpus build-fuzz/findings
 	./build-fuzz/fuzz/compila_fuzz $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
 		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus fuzz/corpus
+	mkdir -p build-fuzz/corpus_lsp
+	./build-fuzz/fuzz/cornice_fuzz -max_len=16384 -timeout=20 -dict=fuzz/lsp.dict \
+		-print_final_stats=1 -max_total_time=$(FUZZ_LSP_SECONDS) \
+		-artifact_prefix=build-fuzz/findings/ build-fuzz/corpus_lsp fuzz/corpus_lsp
 
 # 10,000 mutations of the embedded pair through the real binary (not run by CI).
 soak: build

@@ -1,6 +1,10 @@
 #include "ambiente_bench.h"
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -8,6 +12,8 @@
 #include "output/file_atomico.h"
 #include "platform/lettura_file.h"
 #include "scenario_lungo.h"
+
+extern char** environ;
 
 std::string base_disco() {
     return cartella_temporanea_di_sistema();
@@ -52,4 +58,19 @@ std::vector<std::size_t> dimensioni_file(const std::string& cartella) {
         if (voce.is_regular_file()) dimensioni.push_back(voce.file_size());
     }
     return dimensioni;
+}
+
+bool avvia_programma(std::vector<std::string> argomenti) {
+    std::vector<char*> argv;
+    for (std::string& a : argomenti) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t azioni;
+    ::posix_spawn_file_actions_init(&azioni);
+    ::posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int esito = ::posix_spawnp(&pid, argv[0], &azioni, nullptr, argv.data(), environ);
+    ::posix_spawn_file_actions_destroy(&azioni);
+    if (esito != 0) return false;
+    int stato = 0;
+    return ::waitpid(pid, &stato, 0) == pid && WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
 }

@@ -32,3 +32,7 @@ esito_compilazione compila_linea_lunga(const linea_lunga_su_disco& sorgenti,
 
 // The sizes of the regular files in a folder.
 std::vector<std::size_t> dimensioni_file(const std::string& cartella);
+
+// Runs a program to its end, its standard output dropped; false when it could not start or did
+// not exit with 0.
+bool avvia_programma(std::vector<std::string> argomenti);

@@ -60,6 +60,9 @@ int main(int argc, char** argv) {
                              "processo/incorporato_memoria/real_time", "processo/true/real_time");
     reporter.stampa_rapporto("program start (--version) / bare process (true)",
                              "processo/versione/real_time", "processo/true/real_time");
+    reporter.stampa_rapporto("100 trains: one command per train / one command",
+                             "treni/cento_un_comando_per_treno/iterations:3/real_time",
+                             "treni/cento_un_comando/real_time");
     benchmark::Shutdown();
     return 0;
 }

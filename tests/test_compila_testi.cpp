@@ -2,6 +2,9 @@
 // nothing carried from one compilation to the next.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,19 +29,27 @@ std::string elenco_ricorsivo(const std::string& cartella) {
     return nomi;
 }
 
+// Run from an empty folder that is also the temporary folder: it stays empty. (Each test
+// runs in a process of its own, so changing both here touches no other test.)
 TEST(CompilaTesti, InMemoriaNessunFileSuDisco) {
-    const std::string cwd = std::filesystem::current_path().string();
-    const std::string tmp = cartella_temporanea_di_sistema();
-    const std::string prima_cwd = elenco_ricorsivo(cwd);
-    const std::string prima_tmp = elenco_ricorsivo(tmp);
-    const aiuto::compilato c =
-        aiuto::compila_in_memoria(testo_file_linea(), testo_file_treno(), 1, nome_linea_incorporata,
-                                  numero_treno_incorporato);
+    aiuto::cartella_temporanea vuota;
+    const std::filesystem::path prima = std::filesystem::current_path();
+    const char* const tmpdir = std::getenv("TMPDIR");
+    const std::string tmpdir_prima = tmpdir ? tmpdir : "";
+    ::setenv("TMPDIR", vuota.percorso().c_str(), 1);
+    std::filesystem::current_path(vuota.percorso());
+    const aiuto::compilato c = aiuto::compila_in_memoria(
+        testo_file_linea(), testo_file_treno(), 1, nome_linea_incorporata, numero_treno_incorporato);
+    std::filesystem::current_path(prima);
+    if (tmpdir) {
+        ::setenv("TMPDIR", tmpdir_prima.c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
     EXPECT_EQ(c.esito.codice_errore, 0);
     EXPECT_EQ(c.file.size(), 3u);
     EXPECT_EQ(c.esito.file_prodotti.size(), 3u);
-    EXPECT_EQ(elenco_ricorsivo(cwd), prima_cwd);
-    EXPECT_EQ(elenco_ricorsivo(tmp), prima_tmp);
+    EXPECT_EQ(elenco_ricorsivo(vuota.percorso()), "");
 }
 
 // A second compilation in the same process starts from nothing: a line file without its

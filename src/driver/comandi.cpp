@@ -10,28 +10,36 @@
 #include "driver/ritardo_prova.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
+#include "lsp/esegui_lsp.h"
 
 namespace {
 
 constexpr const char* testo_aiuto =
     "Uso: compila_scenario [--dir DIR] [--quiet] [--json]\n"
-    "     compila_scenario compile LINE_FILE RUN_FILE [-o DIR] [--line-name NOME]\n"
-    "                      [--train NUMERO] [--no-profile] [--check] [--plan PIANO.svg]\n"
-    "                      [--quiet] [--finestra] [--json]\n"
+    "     compila_scenario compile LINE_FILE RUN_FILE [RUN_FILE...] [-o DIR]\n"
+    "                      [--line-name NOME] [--train NUMERO] [--no-profile] [--check]\n"
+    "                      [--plan PIANO.svg] [-v] [--quiet] [--finestra] [--json]\n"
+    "     compila_scenario compile CARTELLA [-o DIR] [--no-profile] [--check] [-v] [--json]\n"
     "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all] [--raw]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
+    "     compila_scenario lsp   (server del linguaggio per gli editor, su stdin e stdout)\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"
     "treno 9402) nella cartella del programma, o in DIR.\n"
     "\n"
     "compile compila un file di linea (NOME_linea.txt) e un file di marcia\n"
-    "(NOME_NUMERO-.txt) scritti da te; i due file non vengono toccati.\n"
+    "(NOME_NUMERO-.txt) scritti da te; i due file non vengono toccati. Con più file di\n"
+    "marcia compila ogni treno sulla stessa linea, ognuno come se fosse compilato da solo, e\n"
+    "scrive il profilo NOME_linea.dat una volta; il numero di ogni treno viene dal nome del suo\n"
+    "file. Con una CARTELLA compila ogni NOME_linea.txt che contiene con i suoi NOME_*-.txt.\n"
+    "Gli errori di ogni treno sono riportati sotto il nome del suo file.\n"
     "  -o DIR             scrive i file compilati in DIR (predefinita: la cartella corrente)\n"
     "  --line-name NOME   nome della linea, quando il nome di LINE_FILE non lo dà\n"
     "  --train NUMERO     numero del treno, quando il nome di RUN_FILE non lo dà\n"
     "  --no-profile       non scrive il profilo NOME_linea.dat\n"
     "  --check            compila e riporta gli errori senza scrivere alcun file\n"
-    "  --plan PIANO.svg   disegna la linea compilata (come plan)\n"
+    "  --plan PIANO.svg   disegna la linea compilata (come plan; un solo treno)\n"
+    "  -v, --verbose      dice in una riga quali file ha scritto\n"
     "  --finestra         mostra la finestra \"Attendere\" e, per \" Errore n. \", il messaggio\n"
     "                     (su Windows; come fa sempre l'esecuzione senza comando)\n"
     "\n"
@@ -51,7 +59,10 @@ constexpr const char* testo_aiuto =
     "  0   compilato senza errori\n"
     "  2   compilato con un errore di validazione (file scritti)\n"
     "  1   errore o guasto (nessun file binario di questa esecuzione scritto)\n"
-    "  64  uso errato\n";
+    "  64  uso errato\n"
+    "  Con più treni vale il peggiore: 1 se un treno ha un errore o un guasto, altrimenti 2\n"
+    "  se uno ha un errore di validazione, altrimenti 0. Con --json il rapporto è un array\n"
+    "  con un oggetto per treno (un oggetto solo quando il treno è uno).\n";
 
 int incorporato(const std::vector<std::string_view>& argomenti) {
     opzioni_incorporato o;
@@ -96,6 +107,7 @@ int esegui_comando(const std::vector<std::string>& argomenti_utf8) {
         if (argomenti[0] == "compile") return esegui_compile(resto);
         if (argomenti[0] == "dump") return esegui_dump(resto);
         if (argomenti[0] == "plan") return esegui_plan(resto);
+        if (argomenti[0] == "lsp") return esegui_lsp(resto);
     }
     return incorporato(argomenti);
 }

@@ -6,14 +6,18 @@
 #include <string>
 
 #include "compilazione/compila_testi.h"
+#include "driver/comando_treni.h"
 #include "driver/esecuzione.h"
 #include "driver/nomi_scenario.h"
 #include "driver/rapporto_json.h"
+#include "driver/rapporto_treni.h"
 #include "driver/ritardo_prova.h"
+#include "driver/scelta_treni.h"
 #include "driver/uso.h"
 #include "driver/vista_attesa.h"
 #include "inspect/comandi_ispezione.h"
 #include "output/destinazione_cartella.h"
+#include "output/destinazione_filtrata.h"
 #include "output/destinazione_scarto.h"
 #include "platform/lettura_file.h"
 #include "platform/percorsi.h"
@@ -24,6 +28,7 @@ namespace {
 struct opzioni_compile {
     std::string file_linea;
     std::string file_treno;
+    std::vector<std::string> altri_treni;  // after the first: several trains on one line
     std::string cartella_uscita = ".";
     std::optional<std::string> nome_linea;
     std::optional<std::string> numero_treno;
@@ -33,6 +38,7 @@ struct opzioni_compile {
     std::chrono::milliseconds trattenuta{0};
     bool json = false;
     bool solo_verifica = false;
+    bool verboso = false;
     std::optional<std::string> piano;
 
     opzioni_compilazione compilazione() const {
@@ -81,19 +87,25 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
             o.json = true;
         } else if (a[i] == "--check") {
             o.solo_verifica = true;
+        } else if (a[i] == "-v" || a[i] == "--verbose") {
+            o.verboso = true;
         } else if (a[i].starts_with("-") && a[i] != "-") {
             return "opzione sconosciuta '" + std::string(a[i]) + "'";
         } else {
             posizionali.emplace_back(a[i]);
         }
     }
-    if (posizionali.size() != 2) return "compile vuole LINE_FILE e RUN_FILE";
+    if (posizionali.empty()) return "compile vuole LINE_FILE e RUN_FILE, o una cartella";
+    if (posizionali.size() == 1 && !e_cartella(posizionali[0])) {
+        return "compile vuole LINE_FILE e RUN_FILE, o una cartella";
+    }
     if (o.piano && o.solo_verifica) return "--plan e --check non vanno insieme: --check non scrive";
     if (o.finestra && o.silenzioso) {
         return "--finestra e --quiet non vanno insieme: --quiet non mostra nulla";
     }
     o.file_linea = posizionali[0];
-    o.file_treno = posizionali[1];
+    if (posizionali.size() > 1) o.file_treno = posizionali[1];
+    if (posizionali.size() > 2) o.altri_treni.assign(posizionali.begin() + 2, posizionali.end());
     return std::nullopt;
 }
 
@@ -137,9 +149,10 @@ sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
 }
 
 esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o,
-                              vista_attesa& vista) {
+                              file_del_treno scelta = file_del_treno::tutti,
+                              vista_attesa* vista = nullptr) {
     opzioni_compilazione opzioni = o.compilazione();
-    opzioni.casella_errore = vista.casella_errore();
+    if (vista != nullptr) opzioni.casella_errore = vista->casella_errore();
     if (o.solo_verifica) {
         destinazione_scarto scarto;
         esito_compilazione e = compila_testi(sorgenti, opzioni, scarto);
@@ -147,7 +160,32 @@ esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzio
         return e;
     }
     destinazione_cartella cartella(o.cartella_uscita);
-    return compila_testi(sorgenti, opzioni, cartella);
+    if (scelta == file_del_treno::tutti) return compila_testi(sorgenti, opzioni, cartella);
+    const std::string profilo = *o.nome_linea + "_linea.dat";
+    destinazione_filtrata parte(cartella, [&](const std::string& nome) {
+        return (nome == profilo) == (scelta == file_del_treno::solo_profilo);
+    });
+    return compila_testi(sorgenti, opzioni, parte);
+}
+
+// Several trains, or a scenario folder: each train compiled as its own compile would be.
+int compila_piu_treni(const opzioni_compile& o) {
+    if (o.piano) return errore_uso("--plan vuole un solo treno");
+    if (o.numero_treno) return errore_uso("--train vuole un solo file di marcia");
+    richiesta_treni r{o.file_linea, o.nome_linea, {},          o.cartella_uscita,
+                      o.json,       o.verboso,    o.silenzioso};
+    if (!o.file_treno.empty()) r.file_treni.push_back(o.file_treno);
+    r.file_treni.insert(r.file_treni.end(), o.altri_treni.begin(), o.altri_treni.end());
+    return esegui_piu_treni(r, [&o](const linea_con_treni& l, const treno_da_compilare& t,
+                                    const sorgenti_compilazione& s, file_del_treno scelta) {
+        opzioni_compile del_treno = o;
+        del_treno.file_linea = l.file;
+        del_treno.file_treno = t.file;
+        del_treno.altri_treni.clear();
+        del_treno.nome_linea = l.nome;
+        del_treno.numero_treno = t.numero;
+        return compila_in(s, del_treno, scelta);
+    });
 }
 
 }  // namespace
@@ -155,19 +193,21 @@ esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzio
 int esegui_compile(const std::vector<std::string_view>& argomenti) {
     opzioni_compile o;
     if (auto errore = analizza(argomenti, o)) return errore_uso(*errore);
+    if (o.file_treno.empty() || !o.altri_treni.empty()) return compila_piu_treni(o);
     if (auto errore = risolvi_nomi(o)) return errore_uso(*errore);
     const nomi_sorgenti nomi{o.file_linea, o.file_treno};
     esito_compilazione e;
     rapporto_esecuzione r;
     try {
         vista_attesa vista(modo_attesa_per(o.silenzioso, o.finestra), o.trattenuta);
-        e = compila_in(leggi_sorgenti(o), o, vista);
+        e = compila_in(leggi_sorgenti(o), o, file_del_treno::tutti, &vista);
         r = rapporto_di(e, nomi);
     } catch (const std::exception& guasto) {
         r = rapporto_guasto(guasto.what());
     }
     if (o.piano && !e.file_prodotti.empty()) r = disegna_dopo(o, r);
     std::cerr << r.diagnostica;
+    if (o.verboso) std::cerr << riepilogo_scritti(e.file_prodotti, o.cartella_uscita);
     if (o.json) std::cout << rapporto_json(e, r, nomi, e.file_prodotti) << "\n";
     return codice_uscita(r.esito);
 }

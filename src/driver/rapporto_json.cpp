@@ -4,20 +4,47 @@
 
 #include "source_text/codifica_1252.h"
 
-std::string rapporto_json(const esito_compilazione& e, const rapporto_esecuzione& r,
-                          const nomi_sorgenti& nomi, const std::vector<std::string>& scritti) {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+void aggiungi_rapporto(json& oggetto, const esito_compilazione& e, const rapporto_esecuzione& r,
+                       const nomi_sorgenti& nomi, const std::vector<std::string>& scritti) {
     const reperto* p = r.principale;
     const bool con_luogo = e.codice_errore != 0 && p != nullptr &&
                            p->luogo.file != sorgente::nessuna &&
                            r.esito != esito_esecuzione::errore;
-    nlohmann::ordered_json json;
-    json["codice_errore"] = e.codice_errore;
-    json["posizione_errore"] = e.posizione_errore;
-    json["esito"] = nome_esito(r.esito);
-    json["messaggio"] = come_utf8(r.messaggio);
-    json["file"] = con_luogo ? nlohmann::ordered_json(come_utf8(nome_file(*p, nomi))) : nullptr;
-    json["riga"] = con_luogo && p->luogo.riga > 0 ? nlohmann::ordered_json(p->luogo.riga) : nullptr;
-    json["scritti"] = nlohmann::ordered_json::array();
-    for (const std::string& nome : scritti) json["scritti"].push_back(come_utf8(nome));
-    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    oggetto["codice_errore"] = e.codice_errore;
+    oggetto["posizione_errore"] = e.posizione_errore;
+    oggetto["esito"] = nome_esito(r.esito);
+    oggetto["messaggio"] = come_utf8(r.messaggio);
+    oggetto["file"] = con_luogo ? json(come_utf8(nome_file(*p, nomi))) : nullptr;
+    oggetto["riga"] = con_luogo && p->luogo.riga > 0 ? json(p->luogo.riga) : nullptr;
+    oggetto["scritti"] = json::array();
+    for (const std::string& nome : scritti) oggetto["scritti"].push_back(come_utf8(nome));
+}
+
+std::string su_una_riga(const json& j) {
+    return j.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+}  // namespace
+
+std::string rapporto_json(const esito_compilazione& e, const rapporto_esecuzione& r,
+                          const nomi_sorgenti& nomi, const std::vector<std::string>& scritti) {
+    json oggetto;
+    aggiungi_rapporto(oggetto, e, r, nomi, scritti);
+    return su_una_riga(oggetto);
+}
+
+std::string rapporto_json_treni(const std::vector<treno_compilato>& treni) {
+    json elenco = json::array();
+    for (const treno_compilato& t : treni) {
+        json oggetto;
+        oggetto["linea"] = come_utf8(t.linea->nome);
+        oggetto["treno"] = come_utf8(t.treno->numero);
+        aggiungi_rapporto(oggetto, t.esito, t.rapporto, t.nomi, t.esito.file_prodotti);
+        elenco.push_back(std::move(oggetto));
+    }
+    return su_una_riga(elenco);
 }

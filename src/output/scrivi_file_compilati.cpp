@@ -31,13 +31,17 @@ void Form1::scrivi_file_compilati() {
     const std::string& treno = o.numero_treno_file.empty() ? numero_treno : o.numero_treno_file;
     std::vector<std::string> nomi;
     destinazione& uscita = ambiente->uscita;
-    auto nuovo = [&](const std::string& nome) -> flusso_uscita& {
+    auto scrivi = [&](const std::string& nome, auto&& contenuto) {
+        if (!uscita.vuole(nome)) return;
         nomi.push_back(nome);
-        return uscita.apri(nome);
+        contenuto(uscita.apri(nome));
     };
-    if (flag_j != 0) scrivi_profilo(nuovo(linea + "_linea.dat"), profilo_linea);
-    nuovo(linea + "_" + treno + ".sim").scrivi(codifica_tabella(tabella_sim));
-    scrivi_celle(nuovo(linea + "_" + treno + ".dat"), celle);
+    if (flag_j != 0) {
+        scrivi(linea + "_linea.dat", [&](flusso_uscita& f) { scrivi_profilo(f, profilo_linea); });
+    }
+    scrivi(linea + "_" + treno + ".sim",
+           [&](flusso_uscita& f) { f.scrivi(codifica_tabella(tabella_sim)); });
+    scrivi(linea + "_" + treno + ".dat", [&](flusso_uscita& f) { scrivi_celle(f, celle); });
     uscita.conferma();
     ambiente->file_prodotti = std::move(nomi);
 }
