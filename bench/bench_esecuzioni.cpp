@@ -13,11 +13,13 @@
 
 namespace {
 
-void incorporato(benchmark::State& state, std::string (*base)()) {
+void incorporato(benchmark::State& state, std::string (*base)(), bool avvisi = true) {
     if (base().empty()) return state.SkipWithError("nessun tmpfs");
     cartella_bench cartella(base());
+    opzioni_avvisi opzioni;
+    opzioni.attivi = avvisi;
     for (auto _ : state) {
-        if (esegui_incorporato({cartella.percorso(), true, false}) != 0) {
+        if (esegui_incorporato({cartella.percorso(), true, false, opzioni}) != 0) {
             return state.SkipWithError("scenario con errori");
         }
     }
@@ -79,6 +81,10 @@ void pavimento(benchmark::State& state, std::string (*base)(), bool senza_profil
 
 BENCHMARK_CAPTURE(incorporato, disco, base_disco)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(incorporato, memoria, base_memoria)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The same run without the warnings (-w): the difference is what the checking pass costs.
+BENCHMARK_CAPTURE(incorporato, memoria_senza_avvisi, base_memoria, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(linea_lunga, disco_profilo, base_disco, false)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -49,7 +49,7 @@ TEST(ComandoCompile, WritesTheThreeFilesAndLeavesTheSourcesUntouched) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(rapporto(r.out), nlohmann::json::parse(R"({"codice_errore": 0, "posizione_errore": 0,
         "esito": "ok", "messaggio": "", "file": null, "riga": null,
-        "scritti": ["Prova_linea.dat", "Prova_7.sim", "Prova_7.dat"]})"));
+        "scritti": ["Prova_linea.dat", "Prova_7.sim", "Prova_7.dat"], "avvisi": []})"));
     EXPECT_EQ(aiuto::leggi(s.linea), linea_base);
     EXPECT_EQ(aiuto::leggi(s.treno), treno_base);
     EXPECT_EQ(aiuto::elenco(s.cartella.percorso()),

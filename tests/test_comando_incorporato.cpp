@@ -15,7 +15,7 @@ TEST(ComandoIncorporato, CompilesIntoTheGivenFolderSilently) {
         "posizione_errore": 0, "esito": "ok", "messaggio": "", "file": null, "riga": null,
         "scritti": ["Zarvelotimbrasquinoverdaltepa_linea.dat",
                     "Zarvelotimbrasquinoverdaltepa_9402.sim",
-                    "Zarvelotimbrasquinoverdaltepa_9402.dat"]})"));
+                    "Zarvelotimbrasquinoverdaltepa_9402.dat"], "avvisi": []})"));
     EXPECT_EQ(aiuto::elenco(d.percorso()),
               "Zarvelotimbrasquinoverdaltepa_9402.dat\nZarvelotimbrasquinoverdaltepa_9402."
               "sim\nZarvelotimbrasquinoverdaltepa_9402_note.txt\nZarvelotimbrasquinoverdaltepa_"

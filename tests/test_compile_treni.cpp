@@ -135,7 +135,7 @@ TEST(CompileTreni, EachTrainsFindingsComeUnderItsOwnFile) {
     EXPECT_EQ(rapporto[0], nlohmann::json::parse(R"({"linea": "Linea", "treno": "7",
         "codice_errore": 0, "posizione_errore": 0, "esito": "ok", "messaggio": "",
         "file": null, "riga": null,
-        "scritti": ["Linea_linea.dat", "Linea_7.sim", "Linea_7.dat"]})"));
+        "scritti": ["Linea_linea.dat", "Linea_7.sim", "Linea_7.dat"], "avvisi": []})"));
     EXPECT_EQ(rapporto[1]["esito"], "finding");
     EXPECT_EQ(rapporto[1]["file"], "Linea_8-.txt");
     EXPECT_EQ(rapporto[1]["riga"], 5);

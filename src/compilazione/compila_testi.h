@@ -8,6 +8,7 @@
 
 #include "compilazione/reperto.h"
 #include "output/destinazione.h"
+#include "source_text/decodifica_sorgente.h"
 
 // One source text of a compilation, with the name the diagnostics use for it.
 struct testo_sorgente {
@@ -27,6 +28,12 @@ struct opzioni_compilazione {
     std::string nome_linea_file;    // names the output files; the same as above when empty
     std::string numero_treno_file;  // the same
     std::int32_t flag_j = 1;        // not 0: the profile is built and written
+    codifica_sorgente codifica = codifica_sorgente::automatica;  // how the texts' bytes are read
+
+    // Warnings never change what is compiled: they only add findings to the list.
+    bool avvisi = true;                      // the checking pass runs
+    std::vector<std::string> avvisi_spenti;  // names silenced, as -Wno-NAME takes them
+    bool avvisi_come_errori = false;         // -Werror: a warning makes the run a finding
     // How `errore` shows its message box and gets its answer; when empty nothing is shown
     // and the answer is OK.
     std::function<std::int32_t(const std::string&)> casella_errore;
@@ -51,9 +58,13 @@ struct esito_compilazione {
     // Which sources the readers deleted, as the run would on disk.
     bool cancellato_linea = false;
     bool cancellato_treno = false;
+    bool avvisi_come_errori = false;  // the option, for the report: any warning is a finding
 };
 
-// Compiles the two texts into a fresh model and gives the compiled files to `uscita`.
+// Compiles the two texts into a fresh model and gives the compiled files to `uscita`, then
+// checks the texts for what an author almost surely got wrong (warnings and notes). A text
+// that is not Windows-1252 is converted first; one that holds a character Windows-1252
+// cannot hold ends the run with an error (`errore`) before anything is compiled.
 // Touches no file; never throws.
 esito_compilazione compila_testi(const sorgenti_compilazione& sorgenti,
                                  const opzioni_compilazione& opzioni, destinazione& uscita);

@@ -23,6 +23,7 @@ std::string prefisso(const reperto& r, const nomi_sorgenti& nomi) {
 std::string livello(const reperto& r) {
     switch (r.livello) {
         case livello_reperto::errore:
+            if (r.numero == 0) return "errore: ";
             return "errore " + std::to_string(r.numero) + ": ";
         case livello_reperto::avviso:
             return "avviso: ";
@@ -59,7 +60,7 @@ const std::string& nome_file(const reperto& r, const nomi_sorgenti& nomi) {
 std::string riga_reperto(const reperto& r, const nomi_sorgenti& nomi) {
     std::string riga = prefisso(r, nomi) + livello(r) + r.messaggio;
     if (r.posizione) riga += " (posizione " + std::to_string(*r.posizione) + " m)";
-    if (!r.nome.empty()) riga += " [-W" + r.nome + "]";
+    if (!r.nome.empty() && r.livello == livello_reperto::avviso) riga += " [-W" + r.nome + "]";
     return riga;
 }
 

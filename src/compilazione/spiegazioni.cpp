@@ -227,13 +227,6 @@ constexpr spiegazione_errore errori[] = {
      "segnale, 100, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0", true},
 };
 
-// Warnings are explained by their name, as `-Wno-NAME` takes it; each kind of warning adds
-// its text here.
-const std::map<std::string_view, std::string_view>& spiegazioni_avvisi() {
-    static const std::map<std::string_view, std::string_view> avvisi;
-    return avvisi;
-}
-
 std::string rientrato(std::string_view righe) {
     std::string t;
     std::size_t inizio = 0;
@@ -286,6 +279,134 @@ std::string testo_errore(const spiegazione_errore& e) {
                "`compila_scenario spiega KEYWORD` prints one of them.");
 }
 
+// The warnings, by their name: what each finds and how to fix the line.
+constexpr spiegazione_avviso avvisi_spiegati[] = {
+    {"parola-sconosciuta", "a line's first field is no keyword of its file",
+     "Every line after `[generale]` begins with its keyword. A field that is no keyword of the "
+     "file is passed over without a word, and so is every value after it: the line has no "
+     "effect at all. The warning names the nearest keyword (up to two letters wrong) and says "
+     "when the word is a keyword of the other file. The general section's keywords are matched "
+     "in exact case: write them in small letters.",
+     sorgente::file_treno, "stazone, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA",
+     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA", true},
+    {"sezione-sbagliata", "a line file keyword stands in the wrong section",
+     "The line file's general section runs from `[generale]` to the first `[...]` header; its "
+     "keywords are read only there, and the later ones (curves, gradients, mountains, boards) "
+     "only after it. A keyword in the other part is ignored.",
+     sorgente::file_linea, "pendenza, 3000, 5\n[pendenze]", "[pendenze]\npendenza, 3000, 5", true},
+    {"numero-valori", "a keyword line holds fewer or more values than its keyword reads",
+     "The readers do not read lines: they read a stream of fields. A line short of values takes "
+     "the missing ones from the next line; a value too many is read as a keyword field of its "
+     "own and ignored, and a decimal comma splits a number in two. The warning says how many "
+     "values the keyword wants, how many the line has, and which line the missing ones come "
+     "from. Values are whole numbers.",
+     sorgente::file_treno, "rallentamento, 400,5, 30, 100, 0, 0, 0",
+     "rallentamento, 400, 30, 100, 0, 0, 0", true},
+    {"nome-stazione", "a station's name is missing or is a number",
+     "The station's name is its last value and runs to the end of the line. With one number "
+     "too many the last number becomes the name and the real name is ignored; with a number "
+     "too few the name is taken from the next line.",
+     sorgente::file_treno,
+     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, 0, ROMA",
+     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA", true},
+    {"ordine", "lines that go in increasing position are out of order",
+     "`velocita`, `aderenza` and `pendenza` lines each fill the cells from their position up to "
+     "the next line's; curves build the plan metre by metre; stations lie one after the other. "
+     "A line that comes after one further on does not act where it says: the warning tells "
+     "from which cell or metre the compiled scenario holds it. Stations out of order get "
+     "error 22, and the warning's note says why.",
+     sorgente::file_treno, "velocita, 0, 60\nvelocita, 5000, 95\nvelocita, 3000, 80",
+     "velocita, 0, 60\nvelocita, 3000, 80\nvelocita, 5000, 95", true},
+    {"curve-sovrapposte", "a curve starts before the previous curve ends",
+     "The plan of the line is built metre by metre: a curve bends only the metres not yet "
+     "built, so the part that overlaps the previous curve is lost. The warning tells which "
+     "metres the curve still bends.",
+     sorgente::file_linea, "[curve]\ncurvas2, 1800, 1100\ncurvad3, 2500, 500",
+     "[curve]\ncurvas2, 1800, 1100\ncurvad3, 3000, 500", true},
+    {"negativo", "a length or a position is negative",
+     "Lengths and positions are metres from the start of the line, 0 or more. A negative "
+     "length turns a station's stop zone or a slowdown around, a curve with one does not "
+     "bend, and a negative position lies before the line.",
+     sorgente::file_treno,
+     "stazione, 4700, 12, -400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA",
+     "stazione, 4700, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, ROMA", true},
+    {"fuori-passo", "a signal, board, slowdown or reduction is not on a multiple of 50 m",
+     "Point features go into the 50 m cells of the track model: one that is not on a multiple "
+     "of 50 m is moved to the nearest cell (halves to the even one). The note tells the cell "
+     "and the metres where it lands.",
+     sorgente::file_treno, "segnale, 6560, 2, 2, 3, 0, 1, 0, 0, 0, 0, 0",
+     "segnale, 6550, 2, 2, 3, 0, 1, 0, 0, 0, 0, 0", true},
+    {"bit-bassi", "a value outside its range is stored without a test",
+     "Some values go into a byte or a 16-bit field of the compiled scenario, or are put "
+     "together with another value, with no test: the adhesion keeps its low 8 bits (300 "
+     "becomes 44), a reduction's code its low 16 bits, a signal's digits run into each other. "
+     "The warning tells what the compiled scenario holds.",
+     sorgente::file_treno, "aderenza, 0, 300", "aderenza, 0, 100", true},
+    {"generale-mancante", "the train run file has no `[generale]` line",
+     "Everything before `[generale]` is ignored: a train run file without it compiles to an "
+     "empty train, with no error. Put `[generale]` on the file's first line.",
+     sorgente::file_treno, "numero vetture, 5", "[generale]\nnumero vetture, 5", false},
+    {"file-vuoto", "a source file is empty",
+     "An empty line file is error 102; an empty train run file compiles to an empty train. "
+     "Both usually mean the wrong file was given.",
+     sorgente::file_treno, "", "[generale]\nnumero vetture, 5", false},
+    {"non-raggiunto", "a line the readers would reject, after the reading stopped",
+     "The readers stop at the first error of a file (and the train run file is not read after "
+     "most errors of the line file). The checking pass reads on, and tells for each later line "
+     "the error number it would get, so that one run shows every one of them.",
+     sorgente::file_treno,
+     "stazione, 3725, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, A\n"
+     "stazione, 9725, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, B",
+     "stazione, 3750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, A\n"
+     "stazione, 9750, 12, 400, 0, 1, 1, 1, 1, 0, 5, 1, 1, 60, 6, 20, 54, B",
+     true},
+    {"utf16-senza-bom", "a file holds NUL bytes and no byte-order mark",
+     "A file saved as UTF-16 without a byte-order mark has a NUL byte beside every letter, "
+     "and the readers find no keyword in it (a line file gets error 102). Save the file as "
+     "UTF-8 or Windows-1252, or compile it with `--encoding utf-16`.",
+     sorgente::file_linea, "", "", false},
+    {"codifica", "a file was converted from UTF-8 or UTF-16 (a note)",
+     "Scenario files are Windows-1252. A file that is valid UTF-8 with at least one character "
+     "beyond ASCII, or UTF-16 with a byte-order mark, is converted (`--encoding auto`); the "
+     "note names the encoding. A character that Windows-1252 cannot hold is an error at its "
+     "line and column, and nothing is written. `--encoding cp1252` reads every file byte for "
+     "byte.",
+     sorgente::file_treno, "", "", false},
+};
+
+std::string testo_avviso(const spiegazione_avviso& a) {
+    const std::string file = a.file == sorgente::file_linea ? "line file" : "train run file";
+    std::string t = a_capo("Warning -W" + std::string(a.nome) + ": " + std::string(a.titolo)) +
+                    "\n" + a_capo(a.testo);
+    if (!a.sbagliato.empty()) {
+        t += "\nErroneous example (" + file + "):\n\n" + rientrato(a.sbagliato) +
+             "\nCorrected:\n\n" + rientrato(a.corretto);
+    }
+    return t + "\n" +
+           a_capo("-Wno-" + std::string(a.nome) +
+                  " silences it; -Werror makes every "
+                  "warning count as a finding (exit status 2).");
+}
+
+// Warnings are explained by their name, as `-Wno-NAME` takes it.
+const std::map<std::string_view, std::string>& spiegazioni_avvisi() {
+    static const std::map<std::string_view, std::string> avvisi = [] {
+        std::map<std::string_view, std::string> m;
+        for (const spiegazione_avviso& a : avvisi_spiegati) m.emplace(a.nome, testo_avviso(a));
+        return m;
+    }();
+    return avvisi;
+}
+
+// `spiega avvisi`: every warning's name and title.
+std::string elenco_avvisi() {
+    std::string t;
+    for (const spiegazione_avviso& a : avvisi_spiegati) {
+        t += "-W" + std::string(a.nome) + ": " + std::string(a.titolo) + "\n";
+    }
+    return t;
+}
+
 std::optional<std::int32_t> come_numero(std::string_view testo) {
     std::int32_t n = 0;
     const auto [fine, esito] = std::from_chars(testo.data(), testo.data() + testo.size(), n);
@@ -308,6 +429,10 @@ std::span<const spiegazione_errore> spiegazioni_errori() {
     return errori;
 }
 
+std::span<const spiegazione_avviso> spiegazioni_degli_avvisi() {
+    return avvisi_spiegati;
+}
+
 std::optional<std::string> spiegazione(std::string_view numero_o_nome) {
     if (const auto numero = come_numero(numero_o_nome)) {
         for (const spiegazione_errore& e : errori) {
@@ -316,10 +441,11 @@ std::optional<std::string> spiegazione(std::string_view numero_o_nome) {
         return std::nullopt;
     }
     std::string_view nome = numero_o_nome;
+    if (nome == "avvisi") return elenco_avvisi();
     if (nome.starts_with("-W")) nome.remove_prefix(2);
     const auto& avvisi = spiegazioni_avvisi();
     if (const auto trovato = avvisi.find(nome); trovato != avvisi.end()) {
-        return std::string(trovato->second);
+        return trovato->second;
     }
     if (const descrizione_parola_chiave* p = parola_esatta(numero_o_nome)) {
         return scheda_parola_chiave(*p);

@@ -21,10 +21,27 @@ struct spiegazione_errore {
     bool esempio_autonomo;
 };
 
+// The long explanation of one warning, by the name -Wno-NAME takes.
+struct spiegazione_avviso {
+    std::string_view nome;
+    std::string_view titolo;
+    std::string_view testo;
+    sorgente file;
+    std::string_view sbagliato;  // empty when no line shows it (an encoding)
+    std::string_view corretto;
+    // Whether the lines show it on their own, after "[generale]" (and, in the line file, a
+    // 12 km general section): a whole file without it or an empty one cannot be shown so.
+    bool esempio_autonomo;
+};
+
+// Every warning's explanation, in the order `spiega avvisi` lists them.
+std::span<const spiegazione_avviso> spiegazioni_degli_avvisi();
+
 // Every error number's explanation, ascending.
 std::span<const spiegazione_errore> spiegazioni_errori();
 
 // What `compila_scenario spiega ARG` prints: the explanation of an error number ("8"), of a
-// warning by its name ("NAME" or "-WNAME"), or the reference of a keyword ("stazione").
+// warning by its name ("NAME" or "-WNAME"), the list of warnings ("avvisi"), or the
+// reference of a keyword ("stazione").
 // None when ARG is none of these.
 std::optional<std::string> spiegazione(std::string_view numero_o_nome);

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "driver/comando_compile.h"
+#include "driver/comando_spiega.h"
 #include "driver/esecuzione_incorporata.h"
+#include "driver/opzioni_avvisi.h"
 #include "driver/ritardo_prova.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
@@ -15,13 +17,15 @@
 namespace {
 
 constexpr const char* testo_aiuto =
-    "Uso: compila_scenario [--dir DIR] [--quiet] [--json]\n"
+    "Uso: compila_scenario [--dir DIR] [-Wno-AVVISO] [-w] [-Werror] [--quiet] [--json]\n"
     "     compila_scenario compile LINE_FILE RUN_FILE [RUN_FILE...] [-o DIR]\n"
     "                      [--line-name NOME] [--train NUMERO] [--no-profile] [--check]\n"
     "                      [--plan PIANO.svg] [-v] [--quiet] [--finestra] [--json]\n"
+    "                      [-Wno-AVVISO] [-w] [-Werror] [--encoding CODIFICA]\n"
     "     compila_scenario compile CARTELLA [-o DIR] [--no-profile] [--check] [-v] [--json]\n"
     "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all] [--raw]\n"
     "     compila_scenario plan FILE.sim -o PIANO.svg\n"
+    "     compila_scenario spiega NUMERO|AVVISO|PAROLA\n"
     "     compila_scenario lsp   (server del linguaggio per gli editor, su stdin e stdout)\n"
     "\n"
     "Senza comando compila lo scenario incorporato (linea Zarvelotimbrasquinoverdaltepa,\n"
@@ -47,18 +51,25 @@ constexpr const char* testo_aiuto =
     "  --all mostra anche i record vuoti, --from/--to scelgono i record,\n"
     "  --raw stampa i valori memorizzati senza le unità.\n"
     "plan disegna in SVG la pianta della linea e il grafico di velocità e pendenza.\n"
+    "spiega spiega per esteso un errore (numero), un avviso (nome, come -Wno-NOME lo\n"
+    "  prende) o una parola chiave; \"spiega avvisi\" elenca gli avvisi.\n"
     "\n"
     "Opzioni comuni:\n"
     "  --dir DIR   (senza comando) scrive i file in DIR invece che nella cartella del programma\n"
     "  --quiet     non mostra \"Attendere\" durante la compilazione, né finestre\n"
-    "  --json      stampa su stdout, come ultima riga, il rapporto in JSON\n"
+    "  --json      stampa su stdout, come ultima riga, il rapporto in JSON (con gli avvisi)\n"
+    "  -Wno-AVVISO non segnala quel genere di avviso; -w nessun avviso\n"
+    "  -Werror     un avviso conta come un errore di validazione (stato 2, file scritti)\n"
+    "  --encoding  auto (predefinita), cp1252, utf-8 o utf-16: come leggere i file; auto\n"
+    "              converte UTF-8 e UTF-16 con BOM, il resto è Windows-1252 così com'è\n"
     "  --help      mostra questo aiuto\n"
     "  --version   mostra la versione\n"
     "\n"
     "Stato di uscita:\n"
-    "  0   compilato senza errori\n"
-    "  2   compilato con un errore di validazione (file scritti)\n"
-    "  1   errore o guasto (nessun file binario di questa esecuzione scritto)\n"
+    "  0   compilato senza errori (anche con avvisi)\n"
+    "  2   compilato con un errore di validazione, o un avviso con -Werror (file scritti)\n"
+    "  1   errore o guasto, o un carattere che Windows-1252 non ha (nessun file binario\n"
+    "      di questa esecuzione scritto)\n"
     "  64  uso errato\n"
     "  Con più treni vale il peggiore: 1 se un treno ha un errore o un guasto, altrimenti 2\n"
     "  se uno ha un errore di validazione, altrimenti 0. Con --json il rapporto è un array\n"
@@ -68,7 +79,10 @@ int incorporato(const std::vector<std::string_view>& argomenti) {
     opzioni_incorporato o;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         const std::string_view a = argomenti[i];
-        if (a == "--quiet") {
+        std::optional<std::string> errore;
+        if (leggi_opzione_avvisi(argomenti, i, o.avvisi, errore)) {
+            if (errore) return errore_uso(*errore);
+        } else if (a == "--quiet") {
             o.silenzioso = true;
         } else if (a == "--json") {
             o.json = true;
@@ -107,6 +121,7 @@ int esegui_comando(const std::vector<std::string>& argomenti_utf8) {
         if (argomenti[0] == "compile") return esegui_compile(resto);
         if (argomenti[0] == "dump") return esegui_dump(resto);
         if (argomenti[0] == "plan") return esegui_plan(resto);
+        if (argomenti[0] == "spiega") return esegui_spiega(resto);
         if (argomenti[0] == "lsp") return esegui_lsp(resto);
     }
     return incorporato(argomenti);

@@ -9,6 +9,7 @@
 #include "driver/comando_treni.h"
 #include "driver/esecuzione.h"
 #include "driver/nomi_scenario.h"
+#include "driver/opzioni_avvisi.h"
 #include "driver/rapporto_json.h"
 #include "driver/rapporto_treni.h"
 #include "driver/ritardo_prova.h"
@@ -40,6 +41,7 @@ struct opzioni_compile {
     bool solo_verifica = false;
     bool verboso = false;
     std::optional<std::string> piano;
+    opzioni_avvisi avvisi;
 
     opzioni_compilazione compilazione() const {
         opzioni_compilazione c;
@@ -48,6 +50,7 @@ struct opzioni_compile {
         c.nome_linea_file = *nome_linea;
         c.numero_treno_file = *numero_treno;
         c.flag_j = senza_profilo ? 0 : 1;
+        avvisi.applica(c);
         return c;
     }
 };
@@ -62,7 +65,10 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
             return true;
         };
         std::string testo;
-        if (a[i] == "-o") {
+        std::optional<std::string> errore;
+        if (leggi_opzione_avvisi(a, i, o.avvisi, errore)) {
+            if (errore) return errore;
+        } else if (a[i] == "-o") {
             if (!valore(o.cartella_uscita)) return "l'opzione '-o' vuole una cartella";
         } else if (a[i] == "--line-name") {
             if (!valore(testo)) return "l'opzione '--line-name' vuole un nome";

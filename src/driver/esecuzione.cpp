@@ -10,10 +10,20 @@ const reperto* principale_di(const esito_compilazione& e) {
     return nullptr;
 }
 
+// The first warning, when -Werror makes warnings findings.
+const reperto* avviso_bloccante(const esito_compilazione& e) {
+    if (!e.avvisi_come_errori) return nullptr;
+    for (const reperto& r : e.reperti) {
+        if (r.livello == livello_reperto::avviso) return &r;
+    }
+    return nullptr;
+}
+
 esito_esecuzione esito_di(const esito_compilazione& e) {
     switch (e.fine) {
         case fine_compilazione::completata:
-            return e.codice_errore == 0 ? esito_esecuzione::ok : esito_esecuzione::finding;
+            if (e.codice_errore == 0 && avviso_bloccante(e) == nullptr) return esito_esecuzione::ok;
+            return esito_esecuzione::finding;
         case fine_compilazione::errore:
             return esito_esecuzione::errore;
         case fine_compilazione::guasto:
@@ -57,8 +67,11 @@ rapporto_esecuzione rapporto_di(const esito_compilazione& e, const nomi_sorgenti
     r.esito = esito_di(e);
     r.principale = principale_di(e);
     r.diagnostica = descrivi_reperti(e.reperti, nomi);
+    if (r.principale == nullptr) r.principale = avviso_bloccante(e);
     if (r.principale != nullptr) r.messaggio = riga_reperto(*r.principale, nomi);
-    if (e.fine == fine_compilazione::errore) {
+    if (e.fine == fine_compilazione::errore && e.testo_errore.empty()) {
+        // A source that cannot be read: its finding, already in the list, says why.
+    } else if (e.fine == fine_compilazione::errore) {
         r.messaggio = e.testo_errore;
         r.diagnostica += e.testo_errore + "\n";
     } else if (e.fine == fine_compilazione::guasto) {

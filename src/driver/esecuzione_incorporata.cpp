@@ -57,12 +57,13 @@ testo_sorgente rileggi(const std::string& percorso, bool deve_essere_ordinario) 
 }
 
 esito_compilazione compila_incorporato(const file_incorporati& file, const std::string& cartella,
-                                       vista_attesa& vista) {
+                                       const opzioni_avvisi& avvisi, vista_attesa& vista) {
     scrivi_testi(file);
     const sorgenti_compilazione sorgenti{rileggi(file.linea, true), rileggi(file.treno, false)};
     opzioni_compilazione opzioni;
     opzioni.nome_linea = nome_linea_incorporata;
     opzioni.numero_treno = numero_treno_incorporato;
+    avvisi.applica(opzioni);
     opzioni.casella_errore = vista.casella_errore();
     destinazione_cartella uscita(cartella);
     esito_compilazione e = compila_testi(sorgenti, opzioni, uscita);
@@ -85,7 +86,7 @@ int esegui_incorporato(const opzioni_incorporato& o) {
         const std::string cartella = o.cartella.empty() ? cartella_programma() : o.cartella;
         const file_incorporati file = file_in(cartella);
         nomi = {file.linea, file.treno};
-        e = compila_incorporato(file, cartella, vista);
+        e = compila_incorporato(file, cartella, o.avvisi, vista);
         r = rapporto_di(e, nomi);
     } catch (const std::exception& guasto) {
         r = rapporto_guasto(guasto.what());

@@ -3,10 +3,13 @@
 #include <chrono>
 #include <string>
 
+#include "driver/opzioni_avvisi.h"
+
 struct opzioni_incorporato {
     std::string cartella;  // empty: the program's folder
     bool silenzioso = false;
     bool json = false;
+    opzioni_avvisi avvisi = {};
     std::chrono::milliseconds trattenuta{0};  // the window stays up this long first (tests)
 };
 

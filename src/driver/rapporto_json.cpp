@@ -22,6 +22,18 @@ void aggiungi_rapporto(json& oggetto, const esito_compilazione& e, const rapport
     oggetto["riga"] = con_luogo && p->luogo.riga > 0 ? json(p->luogo.riga) : nullptr;
     oggetto["scritti"] = json::array();
     for (const std::string& nome : scritti) oggetto["scritti"].push_back(come_utf8(nome));
+    oggetto["avvisi"] = json::array();
+    for (const reperto& a : e.reperti) {
+        if (a.livello == livello_reperto::errore) continue;
+        json voce;
+        voce["nome"] = a.nome;
+        voce["livello"] = a.livello == livello_reperto::avviso ? "avviso" : "nota";
+        voce["file"] = come_utf8(nome_file(a, nomi));
+        voce["riga"] = a.luogo.riga;
+        voce["colonna"] = a.luogo.colonna;
+        voce["messaggio"] = a.messaggio;
+        oggetto["avvisi"].push_back(std::move(voce));
+    }
 }
 
 std::string su_una_riga(const json& j) {

@@ -71,6 +71,9 @@ std::vector<reperto> reperti_della_coppia(const coppia_scenario& coppia,
     opzioni_compilazione opzioni;
     opzioni.nome_linea = utf8_a_1252(coppia.nome_linea);
     opzioni.numero_treno = utf8_a_1252(coppia.numero_treno);
+    // An open buffer is converted to Windows-1252 above, and its columns are counted so: the
+    // texts are read byte for byte.
+    opzioni.codifica = codifica_sorgente::cp1252;
     // The editor needs the findings alone: the compiled files are dropped as they are written.
     destinazione_scarto scarto;
     return compila_testi(sorgenti, opzioni, scarto).reperti;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -45,8 +46,21 @@ void aggiungi_utf8(std::string& uscita, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at i; returns its length, 0 when it is not valid UTF-8.
-std::size_t decodifica(std::string_view t, std::size_t i, char32_t& c) {
+}  // namespace
+
+std::optional<unsigned char> byte_1252(char32_t c) {
+    if (c > 0xFF) {
+        for (std::size_t i = 0; i < alti_1252.size(); ++i) {
+            if (alti_1252[i] == c) return static_cast<unsigned char>(0x80 + i);
+        }
+        return std::nullopt;
+    }
+    const auto b = static_cast<unsigned char>(c);
+    if (carattere_di(b) == c) return b;
+    return std::nullopt;
+}
+
+std::size_t decodifica_utf8(std::string_view t, std::size_t i, char32_t& c) {
     const auto b = static_cast<unsigned char>(t[i]);
     std::size_t lunghezza = 0;
     char32_t minimo = 0;
@@ -71,6 +85,12 @@ std::size_t decodifica(std::string_view t, std::size_t i, char32_t& c) {
     }
     if (c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
     return lunghezza;
+}
+
+namespace {
+
+std::size_t decodifica(std::string_view t, std::size_t i, char32_t& c) {
+    return decodifica_utf8(t, i, c);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ bool termina_dopo_memo(Form1& f, stato_lettura& st, std::int32_t prima, std::int
     // own place, and this line only takes over its position.
     f.posizione_errore = posizione;
     registra_nota(f, st.file->luogo(punto),
-                  "la lettura del file si ferma qui: l'errore " + std::to_string(prima) +
+                  std::string(nota_lettura_fermata) + ": l'errore " + std::to_string(prima) +
                       " trovato prima è ancora registrato");
     chiudi_e_cancella(f, st);
     return true;

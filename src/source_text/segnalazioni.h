@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "model/form1.h"
 #include "source_text/lettore_campi.h"
@@ -27,6 +28,9 @@ void chiudi_con_errore(Form1& f, stato_lettura& st, std::int32_t codice,
 
 // Closes the file being read and deletes it.
 void chiudi_e_cancella(Form1& f, stato_lettura& st);
+
+// The note that ends a reading on a finding an earlier line left standing begins so.
+inline constexpr std::string_view nota_lettura_fermata = "la lettura del file si ferma qui";
 
 // After a feature store: a finding of the store's own, or one that an earlier line left
 // standing, ends the reading at this line. `prima` is codice_errore before the store ran.

@@ -1,0 +1,31 @@
+#include "avvisi/distanza_parole.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+char minuscola(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+std::size_t distanza_parole(std::string_view a, std::string_view b, std::size_t limite) {
+    const std::size_t oltre = limite + 1;
+    if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > limite) return oltre;
+    std::vector<std::size_t> prima(b.size() + 1), ora(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) prima[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        ora[0] = i;
+        std::size_t minimo_riga = ora[0];
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t cambio = minuscola(a[i - 1]) == minuscola(b[j - 1]) ? 0 : 1;
+            ora[j] = std::min({prima[j] + 1, ora[j - 1] + 1, prima[j - 1] + cambio});
+            minimo_riga = std::min(minimo_riga, ora[j]);
+        }
+        if (minimo_riga > limite) return oltre;
+        std::swap(prima, ora);
+    }
+    return std::min(prima[b.size()], oltre);
+}
