@@ -8,9 +8,9 @@
 
 #include <filesystem>
 
-#include "driver/file_testo.h"
 #include "output/destinazione_cartella.h"
 #include "output/file_atomico.h"
+#include "platform/lettura_file.h"
 #include "scenario_lungo.h"
 
 extern char** environ;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "compilazione/compila_testi.h"
-#include "driver/cartella_temporanea.h"
+#include "platform/cartella_temporanea.h"
 
 // A folder made for one benchmark and removed with everything in it.
 using cartella_bench = cartella_temporanea;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/cartella_temporanea.h"
+#include "platform/cartella_temporanea.h"
 #include "output/file_atomico.h"
 #include "scenario_lungo.h"
 #include "source_text/scenario_incorporato.h"

@@ -1,7 +1,5 @@
 #include "aiuto_test.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -9,18 +7,20 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/percorso_fs.h"
+
 namespace fs = std::filesystem;
 
 namespace aiuto {
 
 void scrivi(const std::string& percorso, std::string_view contenuto) {
-    std::ofstream out(percorso, std::ios::binary | std::ios::trunc);
+    std::ofstream out(percorso_fs(percorso), std::ios::binary | std::ios::trunc);
     out.write(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
     if (!out) throw std::runtime_error("impossibile scrivere " + percorso);
 }
 
 std::string leggi(const std::string& percorso) {
-    std::ifstream in(percorso, std::ios::binary);
+    std::ifstream in(percorso_fs(percorso), std::ios::binary);
     if (!in) throw std::runtime_error("impossibile leggere " + percorso);
     std::ostringstream s;
     s << in.rdbuf();
@@ -28,13 +28,13 @@ std::string leggi(const std::string& percorso) {
 }
 
 bool esiste(const std::string& percorso) {
-    return fs::exists(percorso);
+    return fs::exists(percorso_fs(percorso));
 }
 
 std::string elenco(const std::string& cartella) {
     std::vector<std::string> nomi;
-    for (const auto& voce : fs::directory_iterator(cartella)) {
-        nomi.push_back(voce.path().filename().string());
+    for (const auto& voce : fs::directory_iterator(percorso_fs(cartella))) {
+        nomi.push_back(testo_percorso(voce.path().filename()));
     }
     std::sort(nomi.begin(), nomi.end());
     std::string testo;

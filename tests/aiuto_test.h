@@ -8,7 +8,7 @@
 
 #include "compilazione/ambiente.h"
 #include "compilazione/compila_testi.h"
-#include "driver/cartella_temporanea.h"
+#include "platform/cartella_temporanea.h"
 #include "model/form1.h"
 #include "output/destinazione_memoria.h"
 

@@ -90,6 +90,20 @@ TEST(ComandoCompile, OutputFolderAndExplicitNames) {
     EXPECT_TRUE(aiuto::esiste(s.cartella.file("Lìnea_linea.dat")));
 }
 
+// The names come from the files' own names, given as they are typed: on Windows through
+// the UTF-16 command line, so that "à" arrives whole.
+TEST(ComandoCompile, NomiDaFileConLettereAccentate) {
+    scenario_prova s;
+    aiuto::scrivi(s.cartella.file("Città_linea.txt"), linea_base);
+    aiuto::scrivi(s.cartella.file("Città_7-.txt"), treno_base);
+    const auto r = esegui_programma({"compile", "Città_linea.txt", "Città_7-.txt", "--quiet"},
+                                    s.cartella.percorso());
+    ASSERT_EQ(r.stato, 0) << r.err;
+    EXPECT_NE(aiuto::leggi(s.cartella.file("Città_7.sim")).find("Citt\xE0"), std::string::npos);
+    EXPECT_TRUE(aiuto::esiste(s.cartella.file("Città_7.dat")));
+    EXPECT_TRUE(aiuto::esiste(s.cartella.file("Città_linea.dat")));
+}
+
 TEST(ComandoCompile, UsageErrorsSayWhatIsMissing) {
     scenario_prova s;
     aiuto::scrivi(s.cartella.file("linea.txt"), linea_base);
@@ -103,6 +117,12 @@ TEST(ComandoCompile, UsageErrorsSayWhatIsMissing) {
         {{"compile", "Prova_linea.txt"}, "compile vuole LINE_FILE e RUN_FILE"},
         {{"compile", "Prova_linea.txt", "Prova_7-.txt", "--bogus"}, "opzione sconosciuta"},
         {{"--bogus"}, "opzione sconosciuta '--bogus'"},
+        {{"compile", "Prova_linea.txt", "Prova_7-.txt", "--finestra", "--quiet"},
+         "--finestra e --quiet non vanno insieme"},
+        {{"compile", "Prova_linea.txt", "Prova_7-.txt", "--ritardo-prova", "60001"},
+         "'--ritardo-prova' vuole i millisecondi"},
+        {{"--ritardo-prova", "uno"}, "'--ritardo-prova' vuole i millisecondi"},
+        {{"--ritardo-prova"}, "'--ritardo-prova' vuole i millisecondi"},
     };
     for (const auto& c : casi) {
         const auto r = esegui_programma(c.argomenti, s.cartella.percorso());

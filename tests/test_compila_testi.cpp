@@ -2,18 +2,18 @@
 // nothing carried from one compilation to the next.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "aiuto_test.h"
 #include "compilazione/formato_reperti.h"
 #include "corpus_scenari.h"
-#include "driver/cartella_temporanea.h"
 #include "driver/esecuzione.h"
+#include "platform/ambiente.h"
+#include "platform/cartella_temporanea.h"
+#include "platform/percorso_fs.h"
 #include "source_text/scenario_incorporato.h"
 
 namespace {
@@ -34,18 +34,15 @@ std::string elenco_ricorsivo(const std::string& cartella) {
 TEST(CompilaTesti, InMemoriaNessunFileSuDisco) {
     aiuto::cartella_temporanea vuota;
     const std::filesystem::path prima = std::filesystem::current_path();
-    const char* const tmpdir = std::getenv("TMPDIR");
-    const std::string tmpdir_prima = tmpdir ? tmpdir : "";
-    ::setenv("TMPDIR", vuota.percorso().c_str(), 1);
-    std::filesystem::current_path(vuota.percorso());
-    const aiuto::compilato c = aiuto::compila_in_memoria(
-        testo_file_linea(), testo_file_treno(), 1, nome_linea_incorporata, numero_treno_incorporato);
+    const std::string variabile = variabile_cartella_temporanea();
+    const std::optional<std::string> tmpdir_prima = leggi_variabile(variabile);
+    imposta_variabile(variabile, vuota.percorso());
+    std::filesystem::current_path(percorso_fs(vuota.percorso()));
+    const aiuto::compilato c =
+        aiuto::compila_in_memoria(testo_file_linea(), testo_file_treno(), 1, nome_linea_incorporata,
+                                  numero_treno_incorporato);
     std::filesystem::current_path(prima);
-    if (tmpdir) {
-        ::setenv("TMPDIR", tmpdir_prima.c_str(), 1);
-    } else {
-        ::unsetenv("TMPDIR");
-    }
+    imposta_variabile(variabile, tmpdir_prima);
     EXPECT_EQ(c.esito.codice_errore, 0);
     EXPECT_EQ(c.file.size(), 3u);
     EXPECT_EQ(c.esito.file_prodotti.size(), 3u);

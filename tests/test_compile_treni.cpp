@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "esecuzione_programma.h"
+#include "platform/percorsi.h"
 
 namespace {
 
@@ -190,7 +191,9 @@ TEST(CompileTreni, FolderWithOneTrainReportsAsOneCompile) {
     s.scrivi("scenari/Prova_linea.txt", linea_curve);
     s.scrivi("scenari/Prova_7-.txt", treno(60, errore_8));
     const auto cartella = s.compila({"scenari", "--json"});
-    const auto file = s.compila({"scenari/Prova_linea.txt", "scenari/Prova_7-.txt", "--json"});
+    // The folder's files named as the folder names them, with the platform's separator.
+    const auto file = s.compila({unisci_percorso("scenari", "Prova_linea.txt"),
+                                 unisci_percorso("scenari", "Prova_7-.txt"), "--json"});
     EXPECT_EQ(cartella.stato, 2);
     EXPECT_EQ(cartella.err, file.err);
     EXPECT_EQ(cartella.out, file.out);

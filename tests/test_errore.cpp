@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "aiuto_test.h"
 #include "driver/esecuzione.h"
@@ -41,6 +43,7 @@ class Intestazione : public testing::Test {
         opzioni.nome_linea = "L";
         opzioni.numero_treno = "T";
         opzioni.flag_j = j;
+        opzioni.casella_errore = casella;
         destinazione_cartella uscita(dir.percorso());
         return compila_testi(sorgenti, opzioni, uscita);
     }
@@ -53,6 +56,7 @@ class Intestazione : public testing::Test {
 
     static constexpr const char* uscite[] = {"L_T.sim", "L_T.dat", "L_linea.dat"};
     aiuto::cartella_temporanea dir;
+    std::function<std::int32_t(const std::string&)> casella;
 };
 
 TEST_F(Intestazione, ConflittiFermanoLaCompilazione) {
@@ -74,6 +78,24 @@ TEST_F(Intestazione, ConflittiFermanoLaCompilazione) {
         EXPECT_TRUE(vecchi_intatti()) << c.treno;
         EXPECT_EQ(aiuto::elenco(dir.percorso()), "L_T.dat\nL_T.sim\nL_linea.dat\n") << c.treno;
     }
+}
+
+// The message box is shown once, with the whole text, and only by `errore`.
+TEST_F(Intestazione, LaCasellaMostraIlTestoSoloPerErrore) {
+    std::vector<std::string> mostrati;
+    casella = [&](const std::string& testo) {
+        mostrati.push_back(testo);
+        return 1;
+    };
+    EXPECT_EQ(compila(linea_con(""), treno_con("")).fine, fine_compilazione::completata);
+    EXPECT_EQ(compila(linea_con("cartello_indicatore, 7901, X\r\n"), treno_con("")).codice_errore,
+              15);
+    EXPECT_TRUE(mostrati.empty());
+    for (const char* nome : uscite) aiuto::scrivi(dir.file(nome), "vecchio");
+    const esito_compilazione e = compila(linea_con(""), treno_con("abbattimento, 50, 200\r\n"));
+    EXPECT_EQ(e.fine, fine_compilazione::errore);
+    EXPECT_EQ(mostrati, std::vector<std::string>{" Errore n. 1250"});
+    EXPECT_TRUE(vecchi_intatti());
 }
 
 TEST_F(Intestazione, SenzaCelleNessunFileBinario) {

@@ -1,5 +1,14 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+
+// Its documents come from the test client's helpers, built with the POSIX client only.
+TEST(server_lsp, SoloPosix) {
+    GTEST_SKIP() << "the documents come from the test client, made of fork and POSIX pipes";
+}
+
+#else
+
 #include <algorithm>
 #include <string>
 
@@ -50,3 +59,5 @@ TEST(server_lsp, keeps_its_state_bounded_over_ten_thousand_changes) {
 }
 
 }  // namespace
+
+#endif

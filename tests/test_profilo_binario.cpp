@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "driver/cartella_temporanea.h"
-#include "driver/file_testo.h"
+#include "platform/cartella_temporanea.h"
+#include "platform/lettura_file.h"
 #include "model/guasto.h"
 #include "model/tracciato.h"
 #include "output/file_atomico.h"

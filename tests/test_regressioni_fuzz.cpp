@@ -2,7 +2,6 @@
 // defined result, never in a write outside the cells, the rows or the profile. Inputs a
 // fuzzing run finds join this table.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>

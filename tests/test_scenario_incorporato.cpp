@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "aiuto_test.h"
+#include "esecuzione_programma.h"
 #include "driver/esecuzione_incorporata.h"
 #include "model/form1.h"
 #include "source_text/scenario_incorporato.h"
@@ -126,12 +126,11 @@ TEST_F(ScenarioIncorporato, ModelloLetto) {
 }
 
 TEST(EseguibileIncorporato, EsceConZeroSenzaMessaggiEDueVolteUguale) {
-    aiuto::cartella_temporanea dir, log;
-    const std::string comando = std::string(COMPILA_ESEGUIBILE) + " --dir '" + dir.percorso() +
-                                "' 2> '" + log.file("stderr") + "'";
+    aiuto::cartella_temporanea dir;
     for (int volta = 0; volta < 2; ++volta) {
-        EXPECT_EQ(std::system(comando.c_str()), 0) << volta;
-        EXPECT_EQ(aiuto::leggi(log.file("stderr")), "") << volta;
+        const auto r = esegui_programma({"--dir", dir.percorso()});
+        EXPECT_EQ(r.stato, 0) << volta;
+        EXPECT_EQ(r.err, "") << volta;
         verifica_uscite(dir);
     }
 }

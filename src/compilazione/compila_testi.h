@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ struct opzioni_compilazione {
     bool avvisi = true;                      // the checking pass runs
     std::vector<std::string> avvisi_spenti;  // names silenced, as -Wno-NAME takes them
     bool avvisi_come_errori = false;         // -Werror: a warning makes the run a finding
+    // How `errore` shows its message box and gets its answer; when empty nothing is shown
+    // and the answer is OK.
+    std::function<std::int32_t(const std::string&)> casella_errore;
 };
 
 // How a compilation ended.

@@ -9,6 +9,7 @@
 #include "driver/comando_spiega.h"
 #include "driver/esecuzione_incorporata.h"
 #include "driver/opzioni_avvisi.h"
+#include "driver/ritardo_prova.h"
 #include "driver/uso.h"
 #include "inspect/comandi_ispezione.h"
 #include "lsp/esegui_lsp.h"
@@ -19,7 +20,7 @@ constexpr const char* testo_aiuto =
     "Uso: compila_scenario [--dir DIR] [-Wno-AVVISO] [-w] [-Werror] [--quiet] [--json]\n"
     "     compila_scenario compile LINE_FILE RUN_FILE [RUN_FILE...] [-o DIR]\n"
     "                      [--line-name NOME] [--train NUMERO] [--no-profile] [--check]\n"
-    "                      [--plan PIANO.svg] [-v] [--quiet] [--json]\n"
+    "                      [--plan PIANO.svg] [-v] [--quiet] [--finestra] [--json]\n"
     "                      [-Wno-AVVISO] [-w] [-Werror] [--encoding CODIFICA]\n"
     "     compila_scenario compile CARTELLA [-o DIR] [--no-profile] [--check] [-v] [--json]\n"
     "     compila_scenario dump FILE [--json] [--from N] [--to N] [--all] [--raw]\n"
@@ -43,6 +44,8 @@ constexpr const char* testo_aiuto =
     "  --check            compila e riporta gli errori senza scrivere alcun file\n"
     "  --plan PIANO.svg   disegna la linea compilata (come plan; un solo treno)\n"
     "  -v, --verbose      dice in una riga quali file ha scritto\n"
+    "  --finestra         mostra la finestra \"Attendere\" e, per \" Errore n. \", il messaggio\n"
+    "                     (su Windows; come fa sempre l'esecuzione senza comando)\n"
     "\n"
     "dump stampa un file compilato (.sim, .dat o _linea.dat) campo per campo;\n"
     "  --all mostra anche i record vuoti, --from/--to scelgono i record,\n"
@@ -53,7 +56,7 @@ constexpr const char* testo_aiuto =
     "\n"
     "Opzioni comuni:\n"
     "  --dir DIR   (senza comando) scrive i file in DIR invece che nella cartella del programma\n"
-    "  --quiet     non mostra \"Attendere\" durante la compilazione\n"
+    "  --quiet     non mostra \"Attendere\" durante la compilazione, né finestre\n"
     "  --json      stampa su stdout, come ultima riga, il rapporto in JSON (con gli avvisi)\n"
     "  -Wno-AVVISO non segnala quel genere di avviso; -w nessun avviso\n"
     "  -Werror     un avviso conta come un errore di validazione (stato 2, file scritti)\n"
@@ -88,6 +91,11 @@ int incorporato(const std::vector<std::string_view>& argomenti) {
             if (i + 1 >= argomenti.size())
                 return errore_uso("l'opzione '--dir' vuole una cartella");
             o.cartella = argomenti[++i];
+        } else if (a == opzione_ritardo_prova) {
+            const auto ritardo =
+                i + 1 < argomenti.size() ? leggi_ritardo(argomenti[++i]) : std::nullopt;
+            if (!ritardo) return errore_uso(uso_ritardo_prova);
+            o.trattenuta = *ritardo;
         } else {
             return errore_uso("opzione sconosciuta '" + std::string(a) + "'");
         }
@@ -97,8 +105,8 @@ int incorporato(const std::vector<std::string_view>& argomenti) {
 
 }  // namespace
 
-int esegui_comando(int argc, char** argv) {
-    const std::vector<std::string_view> argomenti(argv + 1, argv + argc);
+int esegui_comando(const std::vector<std::string>& argomenti_utf8) {
+    const std::vector<std::string_view> argomenti(argomenti_utf8.begin(), argomenti_utf8.end());
     for (const std::string_view a : argomenti) {
         if (a == "--help") {
             std::cout << testo_aiuto;

@@ -1,5 +1,6 @@
 #include "driver/comando_compile.h"
 
+#include <chrono>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -8,18 +9,20 @@
 #include "driver/bersagli_uscita.h"
 #include "driver/comando_treni.h"
 #include "driver/esecuzione.h"
-#include "driver/file_testo.h"
 #include "driver/nomi_scenario.h"
 #include "driver/opzioni_avvisi.h"
 #include "driver/rapporto_json.h"
 #include "driver/rapporto_treni.h"
+#include "driver/ritardo_prova.h"
 #include "driver/scelta_treni.h"
-#include "driver/stato_attesa.h"
 #include "driver/uso.h"
+#include "driver/vista_attesa.h"
 #include "inspect/comandi_ispezione.h"
 #include "output/destinazione_cartella.h"
 #include "output/destinazione_filtrata.h"
 #include "output/destinazione_scarto.h"
+#include "platform/lettura_file.h"
+#include "platform/percorsi.h"
 #include "source_text/codifica_1252.h"
 
 namespace {
@@ -33,6 +36,8 @@ struct opzioni_compile {
     std::optional<std::string> numero_treno;
     bool senza_profilo = false;
     bool silenzioso = false;
+    bool finestra = false;
+    std::chrono::milliseconds trattenuta{0};
     bool json = false;
     bool solo_verifica = false;
     bool verboso = false;
@@ -79,6 +84,12 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
             o.senza_profilo = true;
         } else if (a[i] == "--quiet") {
             o.silenzioso = true;
+        } else if (a[i] == "--finestra") {
+            o.finestra = true;
+        } else if (a[i] == opzione_ritardo_prova) {
+            const auto ritardo = i + 1 < a.size() ? leggi_ritardo(a[++i]) : std::nullopt;
+            if (!ritardo) return uso_ritardo_prova;
+            o.trattenuta = *ritardo;
         } else if (a[i] == "--json") {
             o.json = true;
         } else if (a[i] == "--check") {
@@ -99,6 +110,9 @@ std::optional<std::string> analizza(const std::vector<std::string_view>& a, opzi
     if (o.cartella_uscita.empty()) return "l'opzione '-o' vuole una cartella, non un nome vuoto";
     if (o.piano && o.piano->empty())
         return "l'opzione '--plan' vuole un file SVG, non un nome vuoto";
+    if (o.finestra && o.silenzioso) {
+        return "--finestra e --quiet non vanno insieme: --quiet non mostra nulla";
+    }
     o.file_linea = posizionali[0];
     if (posizionali.size() > 1) o.file_treno = posizionali[1];
     if (posizionali.size() > 2) o.altri_treni.assign(posizionali.begin() + 2, posizionali.end());
@@ -139,8 +153,9 @@ std::vector<std::string> uscite(const opzioni_compile& o) {
 // Draws the compiled scenario; a drawing that fails makes the run a fault.
 rapporto_esecuzione disegna_dopo(const opzioni_compile& o, const rapporto_esecuzione& r) {
     try {
-        disegna_piano(o.cartella_uscita + "/" + *o.nome_linea + "_" + *o.numero_treno + ".sim",
-                      *o.piano);
+        disegna_piano(
+            unisci_percorso(o.cartella_uscita, *o.nome_linea + "_" + *o.numero_treno + ".sim"),
+            *o.piano);
     } catch (const std::exception& e) {
         rapporto_esecuzione guasto = rapporto_guasto(e.what());
         guasto.diagnostica = r.diagnostica + guasto.diagnostica;
@@ -157,33 +172,38 @@ sorgenti_compilazione leggi_sorgenti(const opzioni_compile& o) {
 }
 
 esito_compilazione compila_in(const sorgenti_compilazione& sorgenti, const opzioni_compile& o,
-                              file_del_treno scelta = file_del_treno::tutti) {
+                              file_del_treno scelta = file_del_treno::tutti,
+                              vista_attesa* vista = nullptr) {
+    opzioni_compilazione opzioni = o.compilazione();
+    if (vista != nullptr) opzioni.casella_errore = vista->casella_errore();
     if (o.solo_verifica) {
         destinazione_scarto scarto;
-        esito_compilazione e = compila_testi(sorgenti, o.compilazione(), scarto);
+        esito_compilazione e = compila_testi(sorgenti, opzioni, scarto);
         e.file_prodotti.clear();
         return e;
     }
     destinazione_cartella cartella(o.cartella_uscita);
-    if (scelta == file_del_treno::tutti) return compila_testi(sorgenti, o.compilazione(), cartella);
+    if (scelta == file_del_treno::tutti) return compila_testi(sorgenti, opzioni, cartella);
     const std::string profilo = *o.nome_linea + "_linea.dat";
     destinazione_filtrata parte(cartella, [&](const std::string& nome) {
         return (nome == profilo) == (scelta == file_del_treno::solo_profilo);
     });
-    return compila_testi(sorgenti, o.compilazione(), parte);
+    return compila_testi(sorgenti, opzioni, parte);
 }
 
 // One train. The plan is drawn while the output folder is still the run's: it reads the set
 // just written, and no other run replaces it or sweeps its temporary meanwhile.
 rapporto_esecuzione compila_e_disegna(const opzioni_compile& o, const nomi_sorgenti& nomi,
-                                      esito_compilazione& e) {
+                                      esito_compilazione& e, vista_attesa* vista) {
     const sorgenti_compilazione sorgenti = leggi_sorgenti(o);
     if (!o.piano) {
-        e = compila_in(sorgenti, o);
+        e = compila_in(sorgenti, o, file_del_treno::tutti, vista);
         return rapporto_di(e, nomi);
     }
+    opzioni_compilazione opzioni = o.compilazione();
+    if (vista != nullptr) opzioni.casella_errore = vista->casella_errore();
     destinazione_cartella cartella(o.cartella_uscita);
-    e = compila_testi(sorgenti, o.compilazione(), cartella);
+    e = compila_testi(sorgenti, opzioni, cartella);
     const rapporto_esecuzione r = rapporto_di(e, nomi);
     return e.file_prodotti.empty() ? r : disegna_dopo(o, r);
 }
@@ -222,8 +242,8 @@ int esegui_compile(const std::vector<std::string_view>& argomenti) {
     esito_compilazione e;
     rapporto_esecuzione r;
     try {
-        stato_attesa attesa(!o.silenzioso);
-        r = compila_e_disegna(o, nomi, e);
+        vista_attesa vista(modo_attesa_per(o.silenzioso, o.finestra), o.trattenuta);
+        r = compila_e_disegna(o, nomi, e, &vista);
     } catch (const std::exception& guasto) {
         r = rapporto_guasto(guasto.what());
     }

@@ -5,7 +5,7 @@
 #include <exception>
 #include <thread>
 
-#include "driver/file_testo.h"
+#include "platform/lettura_file.h"
 
 namespace {
 

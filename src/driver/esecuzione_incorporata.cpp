@@ -4,14 +4,18 @@
 #include <vector>
 
 #include "compilazione/compila_testi.h"
-#include "driver/cartella_programma.h"
 #include "driver/esecuzione.h"
-#include "driver/file_testo.h"
 #include "driver/rapporto_json.h"
-#include "driver/stato_attesa.h"
+#include "driver/vista_attesa.h"
 #include "output/destinazione_cartella.h"
 #include "output/file_atomico.h"
+#include "platform/cancellazione.h"
+#include "platform/cartella_programma.h"
+#include "platform/casella_messaggio.h"
+#include "platform/console.h"
 #include "platform/interruzioni.h"
+#include "platform/lettura_file.h"
+#include "platform/percorsi.h"
 #include "source_text/scenario_incorporato.h"
 #include "source_text/testo_scenario.h"
 
@@ -24,7 +28,7 @@ struct file_incorporati {
 };
 
 file_incorporati file_in(const std::string& cartella) {
-    const std::string base = cartella + "/" + nome_linea_incorporata;
+    const std::string base = unisci_percorso(cartella, nome_linea_incorporata);
     const std::string treno = base + "_" + numero_treno_incorporato;
     return {base + "_linea.txt",
             treno + "-.txt",
@@ -63,7 +67,7 @@ void scrivi_testi(const file_incorporati& file) {
 // file is absent; a train run file that cannot be read is a fault of the reading.
 testo_sorgente rileggi(const std::string& percorso, bool deve_essere_ordinario) {
     testo_sorgente t{percorso, std::nullopt, {}};
-    if (deve_essere_ordinario && !file_ordinario(percorso)) return t;
+    if (deve_essere_ordinario && tipo_di(percorso) != tipo_file::ordinario) return t;
     try {
         t.byte = leggi_file(percorso);
     } catch (const std::exception& e) {
@@ -75,7 +79,7 @@ testo_sorgente rileggi(const std::string& percorso, bool deve_essere_ordinario) 
 // The folder's lock is taken before the first text file, so that two runs into one folder
 // never read or remove each other's texts.
 esito_compilazione compila_incorporato(const file_incorporati& file, const std::string& cartella,
-                                       const opzioni_avvisi& avvisi) {
+                                       const opzioni_avvisi& avvisi, vista_attesa& vista) {
     destinazione_cartella uscita(cartella);
     uscita.prepara();
     const testi_della_corsa testi(file);
@@ -85,6 +89,7 @@ esito_compilazione compila_incorporato(const file_incorporati& file, const std::
     opzioni.nome_linea = nome_linea_incorporata;
     opzioni.numero_treno = numero_treno_incorporato;
     avvisi.applica(opzioni);
+    opzioni.casella_errore = vista.casella_errore();
     return compila_testi(sorgenti, opzioni, uscita);
 }
 
@@ -94,17 +99,22 @@ int esegui_incorporato(const opzioni_incorporato& o) {
     esito_compilazione e;
     nomi_sorgenti nomi;
     rapporto_esecuzione r;
+    const modo_attesa modo = modo_attesa_per(o.silenzioso, true);
+    // Started from Explorer, the program shows its window and nothing else.
+    const bool senza_console = modo == modo_attesa::finestra && lascia_console_propria();
     try {
-        stato_attesa attesa(!o.silenzioso);
+        vista_attesa vista(modo, o.trattenuta);
         const std::string cartella = o.cartella.empty() ? cartella_programma() : o.cartella;
         const file_incorporati file = file_in(cartella);
         nomi = {file.linea, file.treno};
-        e = compila_incorporato(file, cartella, o.avvisi);
+        e = compila_incorporato(file, cartella, o.avvisi, vista);
         r = rapporto_di(e, nomi);
     } catch (const std::exception& guasto) {
         r = rapporto_guasto(guasto.what());
     }
     std::cerr << r.diagnostica;
+    // Without a console a fault would end the run unseen: the platform's own report.
+    if (senza_console && r.esito == esito_esecuzione::fault) mostra_casella_messaggio(r.messaggio);
     if (!o.json) return codice_uscita(r.esito);
     return stampa_rapporto(rapporto_json(e, r, nomi, e.file_prodotti), codice_uscita(r.esito));
 }

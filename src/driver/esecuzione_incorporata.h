@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "driver/opzioni_avvisi.h"
@@ -9,6 +10,7 @@ struct opzioni_incorporato {
     bool silenzioso = false;
     bool json = false;
     opzioni_avvisi avvisi = {};
+    std::chrono::milliseconds trattenuta{0};  // the window stays up this long first (tests)
 };
 
 // The run without a command: writes the embedded scenario's five text files into the folder,

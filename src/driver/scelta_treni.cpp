@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "driver/nomi_scenario.h"
+#include "platform/percorsi.h"
+#include "platform/percorso_fs.h"
 
 namespace {
 
@@ -25,16 +27,12 @@ std::optional<std::string> verifica_nomi(const linea_con_treni& l) {
     return std::nullopt;
 }
 
-std::string nel_percorso(const std::string& cartella, const std::string& nome) {
-    return cartella.ends_with('/') ? cartella + nome : cartella + "/" + nome;
-}
-
 // The regular files of a folder, by name.
 std::vector<std::string> file_ordinari(const std::string& cartella) {
     std::vector<std::string> nomi;
-    for (const auto& voce : std::filesystem::directory_iterator(cartella)) {
+    for (const auto& voce : std::filesystem::directory_iterator(percorso_fs(cartella))) {
         std::error_code errore;
-        if (voce.is_regular_file(errore)) nomi.push_back(voce.path().filename().string());
+        if (voce.is_regular_file(errore)) nomi.push_back(testo_percorso(voce.path().filename()));
     }
     std::sort(nomi.begin(), nomi.end());
     return nomi;
@@ -85,13 +83,13 @@ std::optional<std::string> treni_in_cartella(const std::string& cartella,
     std::vector<linea_con_treni> trovate;
     for (const std::string& n : nomi) {
         if (auto nome = nome_linea_da_file(n)) {
-            trovate.push_back({nel_percorso(cartella, n), *nome, {}});
+            trovate.push_back({unisci_percorso(cartella, n), *nome, {}});
         }
     }
     for (const std::string& n : nomi) {
         std::string numero;
         if (linea_con_treni* l = linea_del_treno(trovate, n, numero)) {
-            l->treni.push_back({nel_percorso(cartella, n), numero});
+            l->treni.push_back({unisci_percorso(cartella, n), numero});
         }
     }
     std::erase_if(trovate, [](const linea_con_treni& l) { return l.treni.empty(); });
@@ -108,5 +106,5 @@ std::optional<std::string> treni_in_cartella(const std::string& cartella,
 
 bool e_cartella(const std::string& percorso) {
     std::error_code errore;
-    return std::filesystem::is_directory(percorso, errore);
+    return std::filesystem::is_directory(percorso_fs(percorso), errore);
 }

@@ -1,12 +1,19 @@
 #include "driver/stato_attesa.h"
 
-#include <unistd.h>
-
 #include <cstdio>
+#include <string>
 
-stato_attesa::stato_attesa(bool richiesto) : visibile_(richiesto && ::isatty(STDERR_FILENO)) {
+#include "platform/console.h"
+
+namespace {
+
+constexpr char testo_attesa[] = "Attendere";
+
+}  // namespace
+
+stato_attesa::stato_attesa(bool richiesto) : visibile_(richiesto && errori_su_terminale()) {
     if (!visibile_) return;
-    std::fputs("Attendere", stderr);
+    std::fputs(testo_attesa, stderr);
     std::fflush(stderr);
 }
 
@@ -16,7 +23,7 @@ stato_attesa::~stato_attesa() {
 
 void stato_attesa::cancella() {
     if (!visibile_) return;
-    std::fputs("\r\033[K", stderr);
+    std::fputs(cancella_riga(sizeof testo_attesa - 1).c_str(), stderr);
     std::fflush(stderr);
     visibile_ = false;
 }

@@ -1,7 +1,7 @@
 #include "inspect/carica_scenario.h"
 
-#include "driver/file_testo.h"
 #include "model/guasto.h"
+#include "platform/lettura_file.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ scenario_compilato carica_scenario(const std::string& file_sim) {
     s.tabella = decodifica(file_sim, decodifica_tabella);
     const nomi_compilati nomi = nomi_accanto(file_sim, s.tabella[riga_treno].nome);
     s.celle = decodifica(nomi.celle, decodifica_celle);
-    if (file_ordinario(nomi.profilo))
+    if (tipo_di(nomi.profilo) == tipo_file::ordinario)
         s.profilo_linea = decodifica(nomi.profilo, decodifica_profilo);
     return s;
 }

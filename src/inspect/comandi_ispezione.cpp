@@ -4,7 +4,6 @@
 #include <iostream>
 #include <optional>
 
-#include "driver/file_testo.h"
 #include "inspect/carica_scenario.h"
 #include "inspect/dump.h"
 #include "inspect/elementi_linea.h"
@@ -12,6 +11,7 @@
 #include "inspect/piano_svg.h"
 #include "model/guasto.h"
 #include "output/file_atomico.h"
+#include "platform/lettura_file.h"
 
 namespace {
 

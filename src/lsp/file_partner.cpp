@@ -5,13 +5,14 @@
 #include <optional>
 
 #include "driver/nomi_scenario.h"
+#include "platform/percorsi.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 std::string nella_cartella(const std::string& percorso, const std::string& nome) {
-    return (fs::path(percorso).parent_path() / nome).string();
+    return unisci_percorso(cartella_in_percorso(percorso), nome);
 }
 
 // The line a train run file belongs to: the longest line name among the folder's line files

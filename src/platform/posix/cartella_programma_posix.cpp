@@ -1,5 +1,3 @@
-#include "driver/cartella_programma.h"
-
 #include <unistd.h>
 
 #include <cerrno>
@@ -7,6 +5,8 @@
 #include <vector>
 
 #include "model/guasto.h"
+#include "platform/cartella_programma.h"
+#include "platform/percorsi.h"
 
 std::string cartella_programma() {
     std::vector<char> percorso(4096);
@@ -18,8 +18,9 @@ std::string cartella_programma() {
         }
         if (static_cast<std::size_t>(n) < percorso.size()) {
             const std::string completo(percorso.data(), static_cast<std::size_t>(n));
-            const auto barra = completo.rfind('/');
-            return barra == 0 ? "/" : completo.substr(0, barra);
+            const std::string_view cartella = cartella_in_percorso(completo);
+            return cartella.size() <= 1 ? std::string(cartella)
+                                        : std::string(cartella.substr(0, cartella.size() - 1));
         }
         percorso.resize(percorso.size() * 2);
     }

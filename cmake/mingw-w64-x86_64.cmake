@@ -1,0 +1,15 @@
+# Cross build for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64).
+# The POSIX-threads variant of the compiler: std::thread and friends need it.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(COMPILA_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${COMPILA_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${COMPILA_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${COMPILA_MINGW}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${COMPILA_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// Six letters and digits, different at every call, for names that must not clash.
+std::string suffisso_unico();
