@@ -1,5 +1,6 @@
 
 
+#include "model/guasto.h"
 #include "platform/file_cartella.h"
 #include "platform/win32/windows_utf16.h"
 
@@ -72,9 +73,23 @@ class operazioni_win32 : public operazioni_file {
     }
 
     void rinomina(const std::string& da, const std::string& a) override {
-        if (!MoveFileExW(in_utf16(da).c_str(), in_utf16(a).c_str(), MOVEFILE_REPLACE_EXISTING)) {
-            fallisci_win32("impossibile sostituire", a, GetLastError());
+        if (MoveFileExW(in_utf16(da).c_str(), in_utf16(a).c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return;
         }
+        const DWORD codice = GetLastError();
+        // The simulator or an editor may hold the old file open: say so, not "access denied".
+        if (codice == ERROR_SHARING_VIOLATION || codice == ERROR_ACCESS_DENIED ||
+            codice == ERROR_LOCK_VIOLATION) {
+            const DWORD attributi = GetFileAttributesW(in_utf16(a).c_str());
+            if (attributi != INVALID_FILE_ATTRIBUTES &&
+                (attributi & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0) {
+                throw guasto("impossibile sostituire " + a +
+                             ": il file è aperto in un altro programma; chiudilo e riprova (il "
+                             "file di prima è rimasto com'era)");
+            }
+        }
+        fallisci_win32("impossibile sostituire", a, codice);
     }
 
     bool collega(const std::string& esistente, const std::string& nuovo) override {
