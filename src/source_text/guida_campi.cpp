@@ -57,8 +57,13 @@ std::string tabella_valori(std::span<const descrizione_valore> valori) {
 }
 
 std::string forma_riga(const descrizione_parola_chiave& parola) {
-    std::string forma = "`" + std::string(parola.parola);
-    for (const descrizione_valore& v : parola.valori) forma += ", " + std::string(v.nome);
+    // Appended piece by piece: "literal" + std::string trips a false -Wrestrict in g++ 12.
+    std::string forma = "`";
+    forma += parola.parola;
+    for (const descrizione_valore& v : parola.valori) {
+        forma += ", ";
+        forma += v.nome;
+    }
     return forma + "`";
 }
 
@@ -125,7 +130,9 @@ std::string scheda_gruppo(std::span<const descrizione_parola_chiave> gruppo) {
         t += "| `" + std::string(p.parola) + "` | " + std::string(p.descrizione.substr(0, fine)) +
              " |\n";
     }
-    t += "\n" + tabella_valori(gruppo.front().valori) + "\nExamples:\n\n```\n";
+    t += '\n';
+    t += tabella_valori(gruppo.front().valori);
+    t += "\nExamples:\n\n```\n";
     for (const descrizione_parola_chiave& p : gruppo) t += std::string(p.esempio) + "\n";
     return t + "```\n" + risultato_esempio(gruppo.front());
 }
