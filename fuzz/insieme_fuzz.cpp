@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "../tests/operazioni_guaste.h"
-#include "driver/cartella_temporanea.h"
 #include "output/destinazione_cartella.h"
 #include "output/nomi_temporanei.h"
+#include "platform/cartella_temporanea.h"
 
 namespace {
 
