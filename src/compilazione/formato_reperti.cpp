@@ -9,18 +9,10 @@ namespace {
 
 std::string prefisso(const reperto& r, const nomi_sorgenti& nomi) {
     if (r.luogo.file == sorgente::nessuna) return "compila_scenario: ";
-    // Appended piece by piece: "literal" + std::string trips a false -Wrestrict in g++ 12.
     std::string p = nome_file(r, nomi);
-    if (r.luogo.riga > 0) {
-        p += ':';
-        p += std::to_string(r.luogo.riga);
-    }
-    if (r.luogo.riga > 0 && r.luogo.colonna > 0) {
-        p += ':';
-        p += std::to_string(r.luogo.colonna);
-    }
-    p += ": ";
-    return p;
+    if (r.luogo.riga > 0) p += ":" + std::to_string(r.luogo.riga);
+    if (r.luogo.riga > 0 && r.luogo.colonna > 0) p += ":" + std::to_string(r.luogo.colonna);
+    return p + ": ";
 }
 
 std::string livello(const reperto& r) {

@@ -25,13 +25,7 @@ std::optional<std::string> numero_treno_da_file(std::string_view percorso,
 
 std::string difetto_del_nome(std::string_view nome) {
     if (nome.empty()) return "è vuoto";
-    if (nome == "." || nome == "..") {
-        // Appended piece by piece: "literal" + std::string trips a false -Wrestrict in g++ 12.
-        std::string difetto = "'";
-        difetto += nome;
-        difetto += "' nomina una cartella";
-        return difetto;
-    }
+    if (nome == "." || nome == "..") return "'" + std::string(nome) + "' nomina una cartella";
     if (const auto c = std::find_if(nome.begin(), nome.end(), separatore_percorso);
         c != nome.end()) {
         return std::string("contiene '") + *c + "'";

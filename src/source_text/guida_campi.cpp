@@ -57,13 +57,8 @@ std::string tabella_valori(std::span<const descrizione_valore> valori) {
 }
 
 std::string forma_riga(const descrizione_parola_chiave& parola) {
-    // Appended piece by piece: "literal" + std::string trips a false -Wrestrict in g++ 12.
-    std::string forma = "`";
-    forma += parola.parola;
-    for (const descrizione_valore& v : parola.valori) {
-        forma += ", ";
-        forma += v.nome;
-    }
+    std::string forma = "`" + std::string(parola.parola);
+    for (const descrizione_valore& v : parola.valori) forma += ", " + std::string(v.nome);
     return forma + "`";
 }
 
