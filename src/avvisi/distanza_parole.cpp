@@ -1,6 +1,7 @@
 #include "avvisi/distanza_parole.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -14,7 +15,17 @@ char minuscola(char c) {
 std::size_t distanza_parole(std::string_view a, std::string_view b, std::size_t limite) {
     const std::size_t oltre = limite + 1;
     if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > limite) return oltre;
-    std::vector<std::size_t> prima(b.size() + 1), ora(b.size() + 1);
+    // Two rows of the table; on the stack for any word of keyword size, as it is called for
+    // every keyword on every unknown line.
+    constexpr std::size_t corta = 64;
+    std::array<std::size_t, 2 * corta> righe_fisse;
+    std::vector<std::size_t> righe_lunghe;
+    std::size_t* prima = righe_fisse.data();
+    if (b.size() >= corta) {
+        righe_lunghe.resize(2 * (b.size() + 1));
+        prima = righe_lunghe.data();
+    }
+    std::size_t* ora = prima + std::max(corta, b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j) prima[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
         ora[0] = i;
