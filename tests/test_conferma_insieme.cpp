@@ -27,12 +27,14 @@ const insieme nuovo{{"A_linea.dat", "profilo nuovo, un poco più lungo"},
                     {"A_1.dat", "celle nuove"}};
 const insieme altro_scenario{{"B_1.sim", "tabella B"}, {"B_1.dat", "celle B"}};
 
-// What the folder holds, but its lock.
+// What the folder holds, but its lock. A folder standing where a file should be (Windows
+// cannot read one as a file) is shown by a mark.
 insieme contenuto(const std::string& cartella) {
     insieme file;
     for (const auto& voce : std::filesystem::directory_iterator(cartella)) {
         const std::string nome = voce.path().filename().string();
-        if (nome != nome_blocco) file[nome] = aiuto::leggi(voce.path().string());
+        if (nome == nome_blocco) continue;
+        file[nome] = voce.is_directory() ? "<cartella>" : aiuto::leggi(voce.path().string());
     }
     return file;
 }

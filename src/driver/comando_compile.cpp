@@ -141,7 +141,7 @@ std::optional<std::string> risolvi_nomi(opzioni_compile& o) {
 // Every file the run would write, by its path.
 std::vector<std::string> uscite(const opzioni_compile& o) {
     if (o.solo_verifica) return {};
-    const std::string base = o.cartella_uscita + "/" + *o.nome_linea;
+    const std::string base = unisci_percorso(o.cartella_uscita, *o.nome_linea);
     std::vector<std::string> percorsi;
     if (!o.senza_profilo) percorsi.push_back(base + "_linea.dat");
     percorsi.push_back(base + "_" + *o.numero_treno + ".sim");

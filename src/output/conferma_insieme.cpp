@@ -5,6 +5,7 @@
 #include "model/guasto.h"
 #include "output/nomi_temporanei.h"
 #include "platform/interruzioni.h"
+#include "platform/percorsi.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ struct in_cartella {
     operazioni_file& op;
     const std::string& cartella;
 
-    std::string percorso(std::string_view nome) const { return cartella + "/" + std::string(nome); }
+    std::string percorso(std::string_view nome) const { return unisci_percorso(cartella, nome); }
     bool c_e(std::string_view nome) const { return op.tipo_di(percorso(nome)) != tipo::assente; }
     void rinomina(const std::string& da, const std::string& a) const {
         op.rinomina(percorso(da), percorso(a));

@@ -6,6 +6,7 @@
 #include "output/conferma_insieme.h"
 #include "output/nomi_temporanei.h"
 #include "platform/interruzioni.h"
+#include "platform/percorsi.h"
 
 class destinazione_cartella::file_temporaneo : public flusso_uscita {
   public:
@@ -13,9 +14,9 @@ class destinazione_cartella::file_temporaneo : public flusso_uscita {
         : finale_(std::move(finale)) {
         for (;;) {
             nome_ = nome_temporaneo();
-            const std::string percorso = cartella + "/" + nome_;
+            const std::string percorso = unisci_percorso(cartella, nome_);
             registrazione_ = std::make_unique<da_cancellare_se_interrotto>(percorso);
-            file_ = op.crea_nuovo(percorso, cartella + "/" + finale_);
+            file_ = op.crea_nuovo(percorso, unisci_percorso(cartella, finale_));
             if (file_) return;
         }
     }
@@ -43,7 +44,7 @@ destinazione_cartella::destinazione_cartella(std::string cartella, operazioni_fi
 
 destinazione_cartella::~destinazione_cartella() {
     for (auto& f : file_) {
-        const std::string percorso = cartella_ + "/" + f->nome();
+        const std::string percorso = unisci_percorso(cartella_, f->nome());
         f.reset();  // closed first: an open file cannot be deleted everywhere
         try {
             op_.cancella(percorso);
@@ -55,7 +56,7 @@ destinazione_cartella::~destinazione_cartella() {
 
 void destinazione_cartella::prepara() {
     if (blocco_) return;
-    blocco_.emplace(cartella_ + "/" + std::string(nome_blocco), attesa_blocco_);
+    blocco_.emplace(unisci_percorso(cartella_, nome_blocco), attesa_blocco_);
     ripristina_cartella(op_, cartella_);
 }
 

@@ -1,6 +1,7 @@
 #include "output/file_atomico.h"
 
 #include "output/nomi_temporanei.h"
+#include "platform/percorsi.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ file_atomico::file_atomico(std::string percorso, operazioni_file& op)
     : op_(op), percorso_(std::move(percorso)) {
     const std::string cartella = cartella_di(percorso_);
     while (!file_) {
-        temporaneo_ = cartella + "/" + nome_temporaneo();
+        temporaneo_ = unisci_percorso(cartella, nome_temporaneo());
         registrazione_ = std::make_unique<da_cancellare_se_interrotto>(temporaneo_);
         file_ = op_.crea_nuovo(temporaneo_, percorso_);
     }

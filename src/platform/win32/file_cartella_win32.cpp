@@ -2,6 +2,7 @@
 
 #include "model/guasto.h"
 #include "platform/file_cartella.h"
+#include "platform/percorsi.h"
 #include "platform/win32/windows_utf16.h"
 
 namespace {
@@ -113,7 +114,8 @@ class operazioni_win32 : public operazioni_file {
 
     std::vector<std::string> elenca(const std::string& cartella) override {
         WIN32_FIND_DATAW voce{};
-        const HANDLE ricerca = FindFirstFileW(in_utf16(cartella + "/*").c_str(), &voce);
+        const HANDLE ricerca =
+            FindFirstFileW(in_utf16(unisci_percorso(cartella, "*")).c_str(), &voce);
         if (ricerca == INVALID_HANDLE_VALUE) {
             fallisci_win32("impossibile leggere la cartella", cartella, GetLastError());
         }
