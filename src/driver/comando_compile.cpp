@@ -216,15 +216,18 @@ int compila_piu_treni(const opzioni_compile& o) {
                       o.json,       o.verboso,    o.silenzioso};
     if (!o.file_treno.empty()) r.file_treni.push_back(o.file_treno);
     r.file_treni.insert(r.file_treni.end(), o.altri_treni.begin(), o.altri_treni.end());
-    return esegui_piu_treni(r, [&o](const linea_con_treni& l, const treno_da_compilare& t,
-                                    const sorgenti_compilazione& s, file_del_treno scelta) {
+    // The window, when asked for, stays up for the whole run, and each train's " Errore n. "
+    // is its box, as for one train.
+    vista_attesa vista(modo_attesa_per(o.silenzioso, o.finestra), o.trattenuta);
+    return esegui_piu_treni(r, [&o, &vista](const linea_con_treni& l, const treno_da_compilare& t,
+                                            const sorgenti_compilazione& s, file_del_treno scelta) {
         opzioni_compile del_treno = o;
         del_treno.file_linea = l.file;
         del_treno.file_treno = t.file;
         del_treno.altri_treni.clear();
         del_treno.nome_linea = l.nome;
         del_treno.numero_treno = t.numero;
-        return compila_in(s, del_treno, scelta);
+        return compila_in(s, del_treno, scelta, &vista);
     });
 }
 
