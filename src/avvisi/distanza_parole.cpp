@@ -26,15 +26,25 @@ std::size_t distanza_parole(std::string_view a, std::string_view b, std::size_t 
         prima = righe_lunghe.data();
     }
     std::size_t* ora = prima + std::max(corta, b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) prima[j] = j;
+    // Only the cells within `limite` of the diagonal can stay within it; the others count
+    // as past the limit, so each row costs a few cells whatever the words' length.
+    for (std::size_t j = 0; j <= b.size(); ++j) prima[j] = std::min(j, oltre);
     for (std::size_t i = 1; i <= a.size(); ++i) {
-        ora[0] = i;
-        std::size_t minimo_riga = ora[0];
-        for (std::size_t j = 1; j <= b.size(); ++j) {
+        const std::size_t da = i > limite ? i - limite : 0;
+        const std::size_t a_j = std::min(b.size(), i + limite);
+        std::size_t minimo_riga = oltre;
+        if (da == 0) {
+            ora[0] = i;
+            minimo_riga = i;
+        } else {
+            ora[da - 1] = oltre;
+        }
+        for (std::size_t j = std::max<std::size_t>(da, 1); j <= a_j; ++j) {
             const std::size_t cambio = minuscola(a[i - 1]) == minuscola(b[j - 1]) ? 0 : 1;
-            ora[j] = std::min({prima[j] + 1, ora[j - 1] + 1, prima[j - 1] + cambio});
+            ora[j] = std::min({prima[j] + 1, ora[j - 1] + 1, prima[j - 1] + cambio, oltre});
             minimo_riga = std::min(minimo_riga, ora[j]);
         }
+        if (a_j < b.size()) ora[a_j + 1] = oltre;
         if (minimo_riga > limite) return oltre;
         std::swap(prima, ora);
     }
