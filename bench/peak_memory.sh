@@ -28,7 +28,8 @@ obiettivo_kib=$(( (massimo * 3 / 2 + 8 * 1024 * 1024) / 1024 ))
 echo "peak resident memory:   ${picco_kib} KiB"
 echo "largest output file:    $(( massimo / 1024 )) KiB"
 echo "target (1.5 x + 8 MiB): ${obiettivo_kib} KiB"
-if [ "$picco_kib" -le "$obiettivo_kib" ]; then echo "within target"; else echo "OVER target"; fi
+stato=0
+if [ "$picco_kib" -le "$obiettivo_kib" ]; then echo "within target"; else echo "OVER target"; stato=1; fi
 
 python3 - "$dir" <<'FINE'
 import sys
@@ -52,6 +53,7 @@ for caso in nome numero righe; do
   p=$(picco "$build/compila_scenario" compile "$dir/N_linea.txt" "$dir/$caso.txt" --train 1 \
       -o "$dir/ostili" --quiet)
   esito="within target"
-  [ "$p" -le "$obiettivo" ] || esito="OVER target"
+  [ "$p" -le "$obiettivo" ] || { esito="OVER target"; stato=1; }
   echo "hostile source ($caso, $(( ingresso / 1024 )) KiB): peak ${p} KiB, target ${obiettivo} KiB: $esito"
 done
+exit $stato

@@ -128,7 +128,7 @@ class controllo {
     // ---- Recording ----
 
     luogo_sorgente luogo(const riga_testo& r, std::int32_t colonna) const {
-        return luogo_sorgente{file_, r.numero, colonna, std::string(r.testo)};
+        return luogo_sorgente{file_, r.numero, colonna, std::string(r.testo())};
     }
     void avviso(std::string_view nome, const riga_testo& r, std::int32_t colonna,
                 std::string messaggio, livello_reperto livello = livello_reperto::avviso) {
@@ -295,7 +295,7 @@ class controllo {
             return;
         }
         if (trovati < voluti) {
-            const std::int32_t colonna = static_cast<std::int32_t>(r.testo.size()) + 1;
+            const std::int32_t colonna = static_cast<std::int32_t>(r.testo().size()) + 1;
             std::string messaggio = intro() + std::to_string(trovati) + ": ";
             if (i + 1 < righe_.size()) {
                 messaggio += (voluti - trovati == 1 ? "il valore mancante viene preso"
@@ -315,7 +315,7 @@ class controllo {
                 tra_virgolette(v.in_piu.front().testo) +
                 (v.in_piu.size() == 1 ? " è letto" : " e i seguenti sono letti") +
                 " come parola chiave e ignorato";
-            if (virgola_decimale(r.testo)) {
+            if (virgola_decimale(r.testo())) {
                 messaggio +=
                     "; i valori sono numeri interi: una virgola decimale divide il "
                     "numero in due valori";

@@ -92,7 +92,8 @@ std::vector<riga_testo> righe_di(std::string_view testo) {
     while (inizio < testo.size()) {
         std::size_t fine = inizio;
         while (fine < testo.size() && testo[fine] != '\r' && testo[fine] != '\n') ++fine;
-        righe.push_back({numero++, testo.substr(inizio, fine - inizio)});
+        righe.push_back(
+            {testo.data() + inizio, numero++, static_cast<std::uint32_t>(fine - inizio)});
         if (fine < testo.size() && testo[fine] == '\r' && fine + 1 < testo.size() &&
             testo[fine + 1] == '\n') {
             ++fine;
@@ -103,14 +104,14 @@ std::vector<riga_testo> righe_di(std::string_view testo) {
 }
 
 campo_letto primo_campo(const riga_testo& riga) {
-    scansione s(riga.testo);
+    scansione s(riga.testo());
     return s.testo();
 }
 
 void valori_di(const riga_testo& riga, std::span<const descrizione_valore> attesi, valori_riga& v) {
     v.valori.clear();
     v.in_piu.clear();
-    scansione s(riga.testo);
+    scansione s(riga.testo());
     s.testo();
     for (const descrizione_valore& d : attesi) {
         if (s.fine()) return;
