@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "model/tipo_elemento.h"
@@ -45,13 +48,32 @@ class tracciato {
     // Walks the line up to the metre; for inspection, not for hot paths.
     double valore(std::int64_t metro, int colonna) const;
 
+    // Where a walk along the line stands: the next metre and the two before it.
+    struct cammino {
+        std::int32_t metro = 0;
+        std::size_t tratto = 0;
+        punto_profilo p2;
+        punto_profilo p1;
+    };
+
     // Calls visita(tipo, x, y) for every metre from 0 to ultimo_metro, in order.
     template <typename Visita>
     void percorri(Visita&& visita) const;
+    // The same walk in pieces: the metres from c.metro up to `fine` (excluded), leaving c
+    // there. Between two metres of one piece nothing but `visita` runs, so the walk's values
+    // can stay in registers.
+    template <typename Visita>
+    void percorri_fino(cammino& c, std::int32_t fine, Visita&& visita) const;
 
     bool operator==(const tracciato&) const = default;
 
   private:
+    // Out of line on purpose: inlined into a caller that makes calls around it, the four
+    // values of the chain were kept in memory, adding a store and a load to every step.
+    template <bool curvo, typename Visita>
+    [[gnu::noinline]] static void passi(cammino& c, std::int32_t fine, double curvatura,
+                                        Visita& visita);
+
     // Metres up to `fine` (inclusive) taken with the same kind of step.
     struct tratto {
         std::int32_t fine = 0;
@@ -70,21 +92,53 @@ class tracciato {
 
 template <typename Visita>
 void tracciato::percorri(Visita&& visita) const {
-    std::int32_t m = 0;
+    cammino c;
+    percorri_fino(c, ultimo_ + 1, std::ref(visita));
+}
+
+template <bool curvo, typename Visita>
+void tracciato::passi(cammino& c, std::int32_t fine, double curvatura, Visita& visita) {
+    // Four scalars, not two points: copied as structs the points went through memory on
+    // every metre, lengthening the chain. The visitor is copied in and out for the same
+    // reason: what it stores could otherwise alias its own state.
+    double x2 = c.p2.x, y2 = c.p2.y, x1 = c.p1.x, y1 = c.p1.y;
+    Visita locale = visita;
+    for (std::int32_t m = c.metro; m < fine; ++m) {
+        const punto_profilo p = passo_profilo({x2, y2}, {x1, y1}, curvo, curvatura);
+        locale(tipo_elemento::doppio, p.x, p.y);
+        x2 = x1;
+        y2 = y1;
+        x1 = p.x;
+        y1 = p.y;
+    }
+    visita = locale;
+    c.p2 = {x2, y2};
+    c.p1 = {x1, y1};
+    c.metro = fine;
+}
+
+template <typename Visita>
+void tracciato::percorri_fino(cammino& c, std::int32_t fine, Visita&& visita) const {
+    fine = std::min(fine, ultimo_ + 1);
     if (seminato_) {
-        visita(tipo_elemento::intero16, seme_0_.x, seme_0_.y);
-        visita(tipo_elemento::intero16, seme_1_.x, seme_1_.y);
-        punto_profilo p2 = seme_0_;
-        punto_profilo p1 = seme_1_;
-        m = 2;
-        for (const tratto& t : tratti_) {
-            for (; m <= t.fine; ++m) {
-                const punto_profilo p = passo_profilo(p2, p1, t.curvo, t.curvatura);
-                visita(tipo_elemento::doppio, p.x, p.y);
-                p2 = p1;
-                p1 = p;
+        for (; c.metro < fine && c.metro < 2; ++c.metro) {
+            const punto_profilo& seme = c.metro == 0 ? seme_0_ : seme_1_;
+            visita(tipo_elemento::intero16, seme.x, seme.y);
+            if (c.metro == 1) {
+                c.p2 = seme_0_;
+                c.p1 = seme_1_;
             }
         }
+        while (c.tratto < tratti_.size() && c.metro < fine) {
+            const tratto t = tratti_[c.tratto];
+            const std::int32_t fino = std::min(fine, t.fine + 1);
+            if (t.curvo) {
+                passi<true>(c, fino, t.curvatura, visita);
+            } else {
+                passi<false>(c, fino, t.curvatura, visita);
+            }
+            if (c.metro > t.fine) ++c.tratto;
+        }
     }
-    for (; m <= ultimo_; ++m) visita(tipo_elemento::vuoto, 0.0, 0.0);
+    for (; c.metro < fine; ++c.metro) visita(tipo_elemento::vuoto, 0.0, 0.0);
 }

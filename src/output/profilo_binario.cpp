@@ -26,7 +26,8 @@ std::size_t dimensione_blocco(std::uint64_t byte_colonna) {
     return static_cast<std::size_t>(std::clamp<std::uint64_t>(byte_colonna / 8, 1 << 14, 1 << 18));
 }
 
-// One column on its way to the file, a block at a time, through the shared writer.
+// One column on its way to the file, a block at a time, through the shared writer. The walk
+// fills the block through a pointer of its own, as many elements as surely fit at a time.
 class colonna_in_uscita {
   public:
     colonna_in_uscita(scrittura_in_parallelo& scrittura, std::uint64_t inizio,
@@ -35,12 +36,15 @@ class colonna_in_uscita {
         blocco_.posizione = inizio;
     }
 
-    void elemento(tipo_elemento tipo, double valore) {
-        // Handed over while the largest element still fits, so that none is ever split.
+    // Hands the block over once the largest element might not fit, so that none is split.
+    void fai_posto() {
         if (blocco_.pieno > dimensione_ - byte_elemento_massimo) svuota();
-        scrittore_le s(blocco_.byte.get() + blocco_.pieno);
-        s.elemento(tipo, valore);
-        blocco_.pieno = static_cast<std::size_t>(s.dove() - blocco_.byte.get());
+    }
+    // How many elements fit whatever their kind.
+    std::size_t posti() const { return (dimensione_ - blocco_.pieno) / byte_elemento_massimo; }
+    unsigned char* dove() { return blocco_.byte.get() + blocco_.pieno; }
+    void riempito_fino(const unsigned char* dove) {
+        blocco_.pieno = static_cast<std::size_t>(dove - blocco_.byte.get());
     }
 
     void svuota() {
@@ -56,6 +60,23 @@ class colonna_in_uscita {
     scrittura_in_parallelo::blocco blocco_;
 };
 
+unsigned char* metti_elemento(unsigned char* dove, tipo_elemento tipo, double valore) {
+    scrittore_le s(dove);
+    s.elemento(tipo, valore);
+    return s.dove();
+}
+
+// Each metre's two elements, one into each column. The places are held by value, so that a
+// copy of the visitor can keep them in registers along a piece of the walk.
+struct metti_metro {
+    unsigned char* dove_0;
+    unsigned char* dove_1;
+    void operator()(tipo_elemento tipo, double x, double y) {
+        dove_0 = metti_elemento(dove_0, tipo, x);
+        dove_1 = metti_elemento(dove_1, tipo, y);
+    }
+};
+
 // Two blocks being filled, two with the writer: the peak memory stays within 4 MiB.
 constexpr std::size_t blocchi_in_giro = 4;
 
@@ -69,10 +90,22 @@ void scrivi_profilo(flusso_uscita& file, const tracciato& p) {
     scrittura_in_parallelo scrittura(file, dimensione, blocchi_in_giro);
     colonna_in_uscita colonna_0(scrittura, 0, dimensione);
     colonna_in_uscita colonna_1(scrittura, colonna, dimensione);
-    p.percorri([&](tipo_elemento tipo, double x, double y) {
-        colonna_0.elemento(tipo, x);
-        colonna_1.elemento(tipo, y);
-    });
+    // In pieces of as many metres as both blocks surely take: no call within a piece, so
+    // the serial chain of steps stays in registers.
+    tracciato::cammino cammino;
+    const std::int32_t fine = p.ultimo_metro() + 1;
+    while (cammino.metro < fine) {
+        colonna_0.fai_posto();
+        colonna_1.fai_posto();
+        const auto posti =
+            static_cast<std::int64_t>(std::min(colonna_0.posti(), colonna_1.posti()));
+        const auto fino =
+            static_cast<std::int32_t>(std::min<std::int64_t>(fine, cammino.metro + posti));
+        metti_metro metti{colonna_0.dove(), colonna_1.dove()};
+        p.percorri_fino(cammino, fino, metti);
+        colonna_0.riempito_fino(metti.dove_0);
+        colonna_1.riempito_fino(metti.dove_1);
+    }
     colonna_0.svuota();
     colonna_1.svuota();
     scrittura.attendi();
