@@ -5,12 +5,13 @@
 #include <cstring>
 #include <string>
 
-#include "platform/cartella_temporanea.h"
-#include "platform/lettura_file.h"
 #include "model/guasto.h"
 #include "model/tracciato.h"
 #include "output/file_atomico.h"
 #include "output/formato_binario.h"
+#include "output/scrittore_le.h"
+#include "platform/cartella_temporanea.h"
+#include "platform/lettura_file.h"
 
 namespace {
 
@@ -100,6 +101,55 @@ TEST(Tracciato, LongProfileCrossesWriteBlocks) {
         ASSERT_EQ(file.substr(dove, 10), doppio(m)) << m;
     }
     EXPECT_EQ(file.substr(file.size() - 4), vuoto + vuoto);
+}
+
+// Keeps what is written, at its place; fails from the given write on.
+class flusso_di_prova : public flusso_uscita {
+  public:
+    explicit flusso_di_prova(int fallisce_da = -1) : fallisce_da_(fallisce_da) {}
+    using flusso_uscita::scrivi;
+    void scrivi(const void* dati, std::size_t n) override { scrivi_in(byte.size(), dati, n); }
+    void scrivi_in(std::uint64_t posizione, const void* dati, std::size_t n) override {
+        if (fallisce_da_ >= 0 && scritture_++ >= fallisce_da_) throw guasto("disco pieno");
+        if (byte.size() < posizione + n) byte.resize(posizione + n);
+        std::memcpy(byte.data() + posizione, dati, n);
+    }
+    std::string byte;
+
+  private:
+    int fallisce_da_;
+    int scritture_ = 0;
+};
+
+// Long enough for many blocks, with both kinds of step crossing block ends.
+tracciato profilo_lungo() {
+    tracciato t;
+    t.crea(400000);
+    t.semina(0, 0, 0, 1);
+    t.calcola(2, 150000, false, 0.0);
+    t.calcola(150001, 250000, true, 0.001);
+    t.calcola(250001, 399998, false, 0.0);
+    return t;
+}
+
+TEST(ProfiloBinario, TheFileIsTheWalkElementByElement) {
+    const tracciato t = profilo_lungo();
+    flusso_di_prova file;
+    scrivi_profilo(file, t);
+    std::string atteso;
+    std::string colonna_1;
+    t.percorri([&](tipo_elemento tipo, double x, double y) {
+        scrittore_le(atteso, byte_elemento(tipo)).elemento(tipo, x);
+        scrittore_le(colonna_1, byte_elemento(tipo)).elemento(tipo, y);
+    });
+    EXPECT_TRUE(file.byte == atteso + colonna_1);
+}
+
+TEST(ProfiloBinario, AFailedWriteReachesTheCaller) {
+    for (const int da : {0, 1, 3, 7}) {
+        flusso_di_prova file(da);
+        EXPECT_THROW(scrivi_profilo(file, profilo_lungo()), guasto) << da;
+    }
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 // metre, then column 1. Both columns come out of one walk along the line, each through a
 // small buffer of its own that is written at the column's place in the file.
 #include <algorithm>
+#include <memory>
 
 #include "output/flusso_uscita.h"
 #include "output/formato_binario.h"
 #include "output/scrittore_le.h"
-#include "output/scrittura_in_parallelo.h"
 
 namespace {
 
@@ -26,38 +26,40 @@ std::size_t dimensione_blocco(std::uint64_t byte_colonna) {
     return static_cast<std::size_t>(std::clamp<std::uint64_t>(byte_colonna / 8, 1 << 14, 1 << 18));
 }
 
-// One column on its way to the file, a block at a time, through the shared writer. The walk
-// fills the block through a pointer of its own, as many elements as surely fit at a time.
+// One column on its way to the file, through a block of its own written at the column's
+// place whenever it is full. The walk fills the block through a pointer of its own, as many
+// elements as surely fit at a time.
 class colonna_in_uscita {
   public:
-    colonna_in_uscita(scrittura_in_parallelo& scrittura, std::uint64_t inizio,
-                      std::size_t dimensione)
-        : scrittura_(scrittura), dimensione_(dimensione), blocco_(scrittura.prendi()) {
-        blocco_.posizione = inizio;
-    }
+    colonna_in_uscita(flusso_uscita& file, std::uint64_t inizio, std::size_t dimensione)
+        : file_(file),
+          dimensione_(dimensione),
+          byte_(std::make_unique_for_overwrite<unsigned char[]>(dimensione)),
+          posizione_(inizio) {}
 
-    // Hands the block over once the largest element might not fit, so that none is split.
+    // Writes the block once the largest element might not fit, so that none is split.
     void fai_posto() {
-        if (blocco_.pieno > dimensione_ - byte_elemento_massimo) svuota();
+        if (pieno_ > dimensione_ - byte_elemento_massimo) svuota();
     }
     // How many elements fit whatever their kind.
-    std::size_t posti() const { return (dimensione_ - blocco_.pieno) / byte_elemento_massimo; }
-    unsigned char* dove() { return blocco_.byte.get() + blocco_.pieno; }
+    std::size_t posti() const { return (dimensione_ - pieno_) / byte_elemento_massimo; }
+    unsigned char* dove() { return byte_.get() + pieno_; }
     void riempito_fino(const unsigned char* dove) {
-        blocco_.pieno = static_cast<std::size_t>(dove - blocco_.byte.get());
+        pieno_ = static_cast<std::size_t>(dove - byte_.get());
     }
 
     void svuota() {
-        const std::uint64_t prossima = blocco_.posizione + blocco_.pieno;
-        scrittura_.scrivi(std::move(blocco_));
-        blocco_ = scrittura_.prendi();
-        blocco_.posizione = prossima;
+        file_.scrivi_in(posizione_, byte_.get(), pieno_);
+        posizione_ += pieno_;
+        pieno_ = 0;
     }
 
   private:
-    scrittura_in_parallelo& scrittura_;
+    flusso_uscita& file_;
     std::size_t dimensione_;
-    scrittura_in_parallelo::blocco blocco_;
+    std::unique_ptr<unsigned char[]> byte_;
+    std::uint64_t posizione_;
+    std::size_t pieno_ = 0;
 };
 
 unsigned char* metti_elemento(unsigned char* dove, tipo_elemento tipo, double valore) {
@@ -77,19 +79,16 @@ struct metti_metro {
     }
 };
 
-// Two blocks being filled, two with the writer: the peak memory stays within 4 MiB.
-constexpr std::size_t blocchi_in_giro = 4;
-
 }  // namespace
 
-// The walk along the line is a serial chain of steps; the blocks it fills are written by a
-// second thread meanwhile, so the two costs overlap instead of adding up.
+// The walk along the line is a serial chain of steps: it fills the two columns' blocks, each
+// written at its place when full. Writing them from a second thread meanwhile was measured
+// on a 2-core machine and gained nothing, so the blocks are written as they fill.
 void scrivi_profilo(flusso_uscita& file, const tracciato& p) {
     const std::uint64_t colonna = byte_colonna(p);
     const std::size_t dimensione = dimensione_blocco(colonna);
-    scrittura_in_parallelo scrittura(file, dimensione, blocchi_in_giro);
-    colonna_in_uscita colonna_0(scrittura, 0, dimensione);
-    colonna_in_uscita colonna_1(scrittura, colonna, dimensione);
+    colonna_in_uscita colonna_0(file, 0, dimensione);
+    colonna_in_uscita colonna_1(file, colonna, dimensione);
     // In pieces of as many metres as both blocks surely take: no call within a piece, so
     // the serial chain of steps stays in registers.
     tracciato::cammino cammino;
@@ -108,5 +107,4 @@ void scrivi_profilo(flusso_uscita& file, const tracciato& p) {
     }
     colonna_0.svuota();
     colonna_1.svuota();
-    scrittura.attendi();
 }
