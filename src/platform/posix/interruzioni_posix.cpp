@@ -1,46 +1,31 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <csignal>
-#include <cstring>
 
 #include "platform/interruzioni.h"
+#include "platform/interruzioni_sistema.h"
 
 namespace {
 
-// Fixed room, filled before a file exists: the handler may neither allocate nor lock.
-constexpr int numero_posti = 64;
-constexpr std::size_t lunghezza_massima = 4096;
-
-struct posto {
-    std::atomic<bool> occupato{false};
-    std::atomic<bool> valido{false};
-    char percorso[lunghezza_massima];
-};
-
-posto posti[numero_posti];
-// Atomic, not only volatile: the trains of one run write from threads of their own.
-std::atomic<int> rinvii{0};
-std::atomic<int> pendente{0};
-static_assert(std::atomic<int>::is_always_lock_free, "the handler reads them");
-
-void cancella_registrati() {
-    for (posto& p : posti) {
-        if (p.valido.load()) ::unlink(p.percorso);
-    }
-}
-
 extern "C" void gestore(int segnale) {
-    if (rinvii.load() > 0) {
-        pendente.store(segnale);
-        return;
-    }
-    cancella_registrati();
-    ::_exit(128 + segnale);
+    if (rinvia_interruzione(segnale)) return;
+    termina_per_interruzione(segnale);
 }
 
 }  // namespace
+
+std::string percorso_nativo(const std::string& percorso) {
+    return percorso;
+}
+
+void cancella_nativo(const char* percorso) {
+    ::unlink(percorso);
+}
+
+void esci_subito(int stato) {
+    ::_exit(stato);
+}
 
 void prepara_interruzioni() {
     struct sigaction azione {};
@@ -51,39 +36,4 @@ void prepara_interruzioni() {
     ::sigaction(SIGTERM, &azione, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
-}
-
-da_cancellare_se_interrotto::da_cancellare_se_interrotto(const std::string& percorso) : posto_(-1) {
-    if (percorso.size() >= lunghezza_massima) return;
-    for (int i = 0; i < numero_posti; ++i) {
-        bool libero = false;
-        if (!posti[i].occupato.compare_exchange_strong(libero, true)) continue;
-        std::memcpy(posti[i].percorso, percorso.c_str(), percorso.size() + 1);
-        posti[i].valido.store(true);
-        posto_ = i;
-        return;
-    }
-}
-
-da_cancellare_se_interrotto::~da_cancellare_se_interrotto() {
-    if (posto_ < 0) return;
-    posti[posto_].valido.store(false);
-    posti[posto_].occupato.store(false);
-}
-
-interruzioni_rinviate::interruzioni_rinviate() {
-    ++rinvii;
-}
-
-interruzioni_rinviate::~interruzioni_rinviate() {
-    if (--rinvii == 0 && pendente.load() != 0) termina_per_interruzione(pendente.load());
-}
-
-int interruzione_pendente() {
-    return pendente.load();
-}
-
-void termina_per_interruzione(int segnale) {
-    cancella_registrati();
-    ::_exit(128 + segnale);
 }
