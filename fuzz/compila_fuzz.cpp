@@ -39,11 +39,12 @@ struct impronta {
 class destinazione_impronte : public destinazione {
   public:
     bool prende_profilo = true;
+    bool somma_i_byte = true;  // only a compilation that is compared needs its digests
     bool vuole(const std::string& nome) const override {
         return prende_profilo || !nome.ends_with("_linea.dat");
     }
     flusso_uscita& apri(const std::string& nome) override {
-        aperti_.push_back(std::make_unique<flusso>(nome));
+        aperti_.push_back(std::make_unique<flusso>(nome, somma_i_byte));
         return *aperti_.back();
     }
     void conferma() override {
@@ -53,16 +54,19 @@ class destinazione_impronte : public destinazione {
 
   private:
     struct flusso : flusso_uscita {
-        explicit flusso(std::string n) : nome(std::move(n)) {}
+        flusso(std::string n, bool somma) : nome(std::move(n)), somma_i_byte(somma) {}
         void scrivi(const void* dati, std::size_t n) override { scrivi_in(fine, dati, n); }
         void scrivi_in(std::uint64_t posizione, const void* dati, std::size_t n) override {
-            const std::string_view byte(static_cast<const char*>(dati), n);
-            const std::uint64_t dove = posizione * 0x9E3779B97F4A7C15u;
-            calcolata.somma += std::hash<std::string_view>{}(byte) ^ dove;
+            if (somma_i_byte) {
+                const std::string_view byte(static_cast<const char*>(dati), n);
+                const std::uint64_t dove = posizione * 0x9E3779B97F4A7C15u;
+                calcolata.somma += std::hash<std::string_view>{}(byte) ^ dove;
+            }
             fine = posizione + n;
             if (fine > calcolata.dimensione) calcolata.dimensione = fine;
         }
         std::string nome;
+        bool somma_i_byte;
         std::uint64_t fine = 0;
         impronta calcolata;
     };
@@ -87,6 +91,7 @@ void compila(const sorgenti_compilazione& sorgenti, const prova& p, risultato& r
     opzioni.numero_treno = "1";
     opzioni.flag_j = p.con_profilo ? 1 : 0;
     r.uscita.prende_profilo = p.scrive_profilo;
+    r.uscita.somma_i_byte = p.ripetuta;
     r.esito = compila_testi(sorgenti, opzioni, r.uscita);
 }
 

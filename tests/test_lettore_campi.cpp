@@ -135,4 +135,31 @@ TEST(ParoleChiave, MaiuscoleSoloLettereAscii) {
     EXPECT_FALSE(contiene("Progressiva", "progressiva"));
 }
 
+TEST(ParoleChiave, MaiuscoleMinuscoleInOgniPosto) {
+    struct caso {
+        std::string_view campo, parola;
+        bool contiene;
+    };
+    const caso casi[] = {
+        {"", "", true},
+        {"abc", "", true},
+        {"", "a", false},
+        {"cur", "curva", false},
+        {"curva", "curva", true},
+        {"xxCURVA", "curva", true},          // at the very end
+        {"cCuRcurvX", "curva", false},        // the initial in both cases, never the word
+        {"Cucurva", "curva", true},           // the capital comes first and fails
+        {"ccCurva", "curva", true},           // the small one first and fails
+        {"CURVcurva", "CURVA", true},         // a capital word
+        {"x[GENERALE]", "[generale]", true},  // an initial that is not a letter
+        {"x{generale]", "[generale]", false},
+        {"4", "4", true},
+        {std::string_view("a\0cUrva", 7), "curva", true},
+    };
+    for (const caso& c : casi) {
+        EXPECT_EQ(contiene_maiuscole_minuscole(c.campo, c.parola), c.contiene)
+            << c.campo << " / " << c.parola;
+    }
+}
+
 }  // namespace

@@ -41,7 +41,8 @@ std::size_t distanza_parole(std::string_view a, std::string_view b, std::size_t 
         }
         for (std::size_t j = std::max<std::size_t>(da, 1); j <= a_j; ++j) {
             const std::size_t cambio = minuscola(a[i - 1]) == minuscola(b[j - 1]) ? 0 : 1;
-            ora[j] = std::min({prima[j] + 1, ora[j - 1] + 1, prima[j - 1] + cambio, oltre});
+            ora[j] = std::min(std::min(prima[j], ora[j - 1]) + 1,
+                              std::min(prima[j - 1] + cambio, oltre));
             minimo_riga = std::min(minimo_riga, ora[j]);
         }
         if (a_j < b.size()) ora[a_j + 1] = oltre;

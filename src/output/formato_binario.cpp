@@ -1,5 +1,6 @@
 #include "output/formato_binario.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "model/guasto.h"
@@ -23,9 +24,14 @@ void scrivi_campo(scrittore_le& s, const std::string& testo) {
 }
 
 template <typename Campi, typename Record>
+void codifica(scrittore_le& s, const Campi& campi, const Record& r) {
+    per_ogni_campo(campi, [&](const auto& c) { scrivi_campo(s, r.*c.membro); });
+}
+
+template <typename Campi, typename Record>
 void codifica(std::string& uscita, const Campi& campi, const Record& r) {
     scrittore_le s(uscita, byte_record(campi, r));
-    per_ogni_campo(campi, [&](const auto& c) { scrivi_campo(s, r.*c.membro); });
+    codifica(s, campi, r);
 }
 
 }  // namespace
@@ -40,16 +46,17 @@ void codifica_riga(std::string& uscita, const riga_sim& r) {
     codifica(uscita, campi_riga, r);
 }
 
+// Room is made once per block, not once per cell: the line's cells are most of the cells
+// file, and growing the buffer by 15 bytes at a time cost more than encoding them.
 void scrivi_celle(flusso_uscita& file, const std::vector<cella>& celle) {
     constexpr std::size_t celle_per_blocco = 4096;
     std::string blocco;
-    blocco.reserve(celle_per_blocco * byte_cella);
-    for (std::size_t i = 0; i < celle.size(); ++i) {
-        codifica_cella(blocco, celle[i]);
-        if ((i + 1) % celle_per_blocco == 0 || i + 1 == celle.size()) {
-            file.scrivi(blocco);
-            blocco.clear();
-        }
+    for (std::size_t da = 0; da < celle.size(); da += celle_per_blocco) {
+        const std::size_t n = std::min(celle_per_blocco, celle.size() - da);
+        blocco.resize(n * byte_cella);
+        scrittore_le s(reinterpret_cast<unsigned char*>(blocco.data()));
+        for (std::size_t i = da; i < da + n; ++i) codifica(s, campi_cella, celle[i]);
+        file.scrivi(blocco);
     }
 }
 

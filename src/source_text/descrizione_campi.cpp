@@ -357,20 +357,45 @@ constexpr descrizione_valore valori_stazione[] = {
 
 // How the readers recognise a keyword: every word must be in the field, each with the case
 // rule of its test. The reader acts on the first entry, in its own order, that the field passes.
+// The words are written in small letters.
 struct prova_parola {
     std::array<std::string_view, 2> parole;
     bool maiuscole_minuscole;  // letters compared without regard to case
 };
 
-bool supera(std::string_view campo, const prova_parola& prova) {
-    for (std::string_view parola : prova.parole) {
-        if (parola.empty()) continue;
-        const bool trovata = prova.maiuscole_minuscole ? contiene_maiuscole_minuscole(campo, parola)
-                                                       : contiene(campo, parola);
-        if (!trovata) return false;
+// A field as the tests see it: as written, and with its ASCII capitals made small once for
+// all the case-blind tests of every entry, on the stack when it is of a keyword's size.
+class campo_in_prova {
+  public:
+    explicit campo_in_prova(std::string_view campo) : scritto_(campo) {
+        char* piccolo = fisso_.data();
+        if (campo.size() > fisso_.size()) {
+            lungo_.resize(campo.size());
+            piccolo = lungo_.data();
+        }
+        for (std::size_t i = 0; i < campo.size(); ++i) {
+            const char c = campo[i];
+            piccolo[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        minuscolo_ = std::string_view(piccolo, campo.size());
     }
-    return true;
-}
+    campo_in_prova(const campo_in_prova&) = delete;
+    campo_in_prova& operator=(const campo_in_prova&) = delete;
+
+    bool supera(const prova_parola& prova) const {
+        const std::string_view campo = prova.maiuscole_minuscole ? minuscolo_ : scritto_;
+        for (std::string_view parola : prova.parole) {
+            if (!contiene(campo, parola)) return false;
+        }
+        return true;
+    }
+
+  private:
+    std::string_view scritto_;
+    std::array<char, 64> fisso_;
+    std::string lungo_;
+    std::string_view minuscolo_;
+};
 
 struct voce {
     descrizione_parola_chiave descrizione;
@@ -863,8 +888,9 @@ const descrizione_parola_chiave* parola_chiave_di(sorgente file, std::string_vie
     // The readers pass over a field with a hyphen and examine the next one in its place.
     if (contiene(primo_campo, "-")) return nullptr;
     const std::vector<voce>& elenco = voci(file);
+    const campo_in_prova campo(primo_campo);
     for (std::size_t i = 0; i < elenco.size(); ++i) {
-        if (!supera(primo_campo, elenco[i].prova)) continue;
+        if (!campo.supera(elenco[i].prova)) continue;
         if (elenco[i].descrizione.parola.starts_with("curva")) return curva_di(file, primo_campo);
         return &parole_chiave(file)[i];
     }

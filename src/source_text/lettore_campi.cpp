@@ -1,6 +1,7 @@
 #include "source_text/lettore_campi.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "model/guasto.h"
 
@@ -22,6 +23,24 @@ bool fine_riga(char c) {
 }
 char minuscola(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char maiuscola(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Where `c` is next in `campo` from `da` on, or the field's size.
+std::size_t prossima(std::string_view campo, char c, std::size_t da) {
+    const void* trovato = std::memchr(campo.data() + da, c, campo.size() - da);
+    return trovato == nullptr ? campo.size()
+                              : static_cast<std::size_t>(static_cast<const char*>(trovato) -
+                                                         campo.data());
+}
+
+bool uguali_maiuscole_minuscole(const char* a, std::string_view b) {
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        if (minuscola(a[i]) != minuscola(b[i])) return false;
+    }
+    return true;
 }
 
 // Longest text a station-table name can hold: its length is written in 16 bits.
@@ -150,8 +169,25 @@ bool contiene(std::string_view campo, std::string_view parola) {
     return campo.find(parola) != std::string_view::npos;
 }
 
+// Every keyword test of every line passes here: the places where the word's first letter
+// stands, in either case, are found by memchr, and only there is the rest compared.
 bool contiene_maiuscole_minuscole(std::string_view campo, std::string_view parola) {
-    const auto trovato = std::search(campo.begin(), campo.end(), parola.begin(), parola.end(),
-                                     [](char a, char b) { return minuscola(a) == minuscola(b); });
-    return parola.empty() || trovato != campo.end();
+    if (parola.empty()) return true;
+    if (parola.size() > campo.size()) return false;
+    const char piccola = minuscola(parola[0]);
+    const char grande = maiuscola(parola[0]);
+    const std::string_view resto = parola.substr(1);
+    const std::size_t ultima = campo.size() - parola.size();
+    std::size_t prossima_piccola = prossima(campo, piccola, 0);
+    std::size_t prossima_grande = grande == piccola ? campo.size() : prossima(campo, grande, 0);
+    for (;;) {
+        const std::size_t da = std::min(prossima_piccola, prossima_grande);
+        if (da > ultima) return false;
+        if (uguali_maiuscole_minuscole(campo.data() + da + 1, resto)) return true;
+        if (da == prossima_piccola) {
+            prossima_piccola = prossima(campo, piccola, da + 1);
+        } else {
+            prossima_grande = prossima(campo, grande, da + 1);
+        }
+    }
 }
