@@ -10,16 +10,19 @@
 namespace {
 
 // Fixed room, filled before a file exists: the handler may neither allocate nor lock.
+// Constant-initialised, so that its 256 KiB stay untouched zero pages until a slot is taken:
+// a constructor at start-up would fault in every page of it, each fault costing as much as
+// a few system calls.
 constexpr int numero_posti = 64;
 constexpr std::size_t lunghezza_massima = 4096;
 
 struct posto {
     std::atomic<bool> occupato{false};
     std::atomic<bool> valido{false};
-    carattere_nativo percorso[lunghezza_massima];
+    carattere_nativo percorso[lunghezza_massima]{};
 };
 
-posto posti[numero_posti];
+constinit posto posti[numero_posti];
 // Atomic, not only volatile: the trains of one run write from threads of their own.
 std::atomic<int> rinvii{0};
 std::atomic<int> pendente{0};
