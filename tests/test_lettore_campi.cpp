@@ -146,7 +146,7 @@ TEST(ParoleChiave, MaiuscoleMinuscoleInOgniPosto) {
         {"", "a", false},
         {"cur", "curva", false},
         {"curva", "curva", true},
-        {"xxCURVA", "curva", true},          // at the very end
+        {"xxCURVA", "curva", true},           // at the very end
         {"cCuRcurvX", "curva", false},        // the initial in both cases, never the word
         {"Cucurva", "curva", true},           // the capital comes first and fails
         {"ccCurva", "curva", true},           // the small one first and fails

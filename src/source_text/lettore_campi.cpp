@@ -31,9 +31,9 @@ char maiuscola(char c) {
 // Where `c` is next in `campo` from `da` on, or the field's size.
 std::size_t prossima(std::string_view campo, char c, std::size_t da) {
     const void* trovato = std::memchr(campo.data() + da, c, campo.size() - da);
-    return trovato == nullptr ? campo.size()
-                              : static_cast<std::size_t>(static_cast<const char*>(trovato) -
-                                                         campo.data());
+    return trovato == nullptr
+               ? campo.size()
+               : static_cast<std::size_t>(static_cast<const char*>(trovato) - campo.data());
 }
 
 bool uguali_maiuscole_minuscole(const char* a, std::string_view b) {
