@@ -4,13 +4,7 @@
 #include <array>
 #include <vector>
 
-namespace {
-
-char minuscola(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
+#include "source_text/lettore_campi.h"
 
 std::size_t distanza_parole(std::string_view a, std::string_view b, std::size_t limite) {
     const std::size_t oltre = limite + 1;
@@ -40,7 +34,8 @@ std::size_t distanza_parole(std::string_view a, std::string_view b, std::size_t 
             ora[da - 1] = oltre;
         }
         for (std::size_t j = std::max<std::size_t>(da, 1); j <= a_j; ++j) {
-            const std::size_t cambio = minuscola(a[i - 1]) == minuscola(b[j - 1]) ? 0 : 1;
+            const std::size_t cambio =
+                minuscola_ascii(a[i - 1]) == minuscola_ascii(b[j - 1]) ? 0 : 1;
             ora[j] = std::min(std::min(prima[j], ora[j - 1]) + 1,
                               std::min(prima[j - 1] + cambio, oltre));
             minimo_riga = std::min(minimo_riga, ora[j]);

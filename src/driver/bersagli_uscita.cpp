@@ -29,10 +29,6 @@ struct bersaglio {
 
 }  // namespace
 
-bool stesso_file(const std::string& a, const std::string& b) {
-    return bersaglio(a).stesso_di(bersaglio(b));
-}
-
 std::optional<std::string> difetto_dei_bersagli(const std::vector<std::string>& ingressi,
                                                 const std::vector<std::string>& uscite) {
     const std::vector<bersaglio> da_leggere(ingressi.begin(), ingressi.end());

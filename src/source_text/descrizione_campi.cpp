@@ -3,6 +3,7 @@
 // hover and `spiega` all read it from here.
 #include "source_text/descrizione_campi.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <deque>
@@ -373,10 +374,7 @@ class campo_in_prova {
             lungo_.resize(campo.size());
             piccolo = lungo_.data();
         }
-        for (std::size_t i = 0; i < campo.size(); ++i) {
-            const char c = campo[i];
-            piccolo[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        }
+        std::transform(campo.begin(), campo.end(), piccolo, minuscola_ascii);
         minuscolo_ = std::string_view(piccolo, campo.size());
     }
     campo_in_prova(const campo_in_prova&) = delete;

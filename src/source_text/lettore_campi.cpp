@@ -21,12 +21,6 @@ bool spazio(char c) {
 bool fine_riga(char c) {
     return c == '\r' || c == '\n';
 }
-char minuscola(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-char maiuscola(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Where `c` is next in `campo` from `da` on, or the field's size.
 std::size_t prossima(std::string_view campo, char c, std::size_t da) {
@@ -38,7 +32,7 @@ std::size_t prossima(std::string_view campo, char c, std::size_t da) {
 
 bool uguali_maiuscole_minuscole(const char* a, std::string_view b) {
     for (std::size_t i = 0; i < b.size(); ++i) {
-        if (minuscola(a[i]) != minuscola(b[i])) return false;
+        if (minuscola_ascii(a[i]) != minuscola_ascii(b[i])) return false;
     }
     return true;
 }
@@ -174,8 +168,8 @@ bool contiene(std::string_view campo, std::string_view parola) {
 bool contiene_maiuscole_minuscole(std::string_view campo, std::string_view parola) {
     if (parola.empty()) return true;
     if (parola.size() > campo.size()) return false;
-    const char piccola = minuscola(parola[0]);
-    const char grande = maiuscola(parola[0]);
+    const char piccola = minuscola_ascii(parola[0]);
+    const char grande = maiuscola_ascii(parola[0]);
     const std::string_view resto = parola.substr(1);
     const std::size_t ultima = campo.size() - parola.size();
     std::size_t prossima_piccola = prossima(campo, piccola, 0);

@@ -63,6 +63,15 @@ class lettore_campi {
     std::size_t campi_dopo_parola_ = 0;
 };
 
+// ASCII letters only: the scenario texts are Windows-1252, whose other letters the readers
+// compare as they are.
+constexpr char minuscola_ascii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+constexpr char maiuscola_ascii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Keyword tests: a field contains a word when the word occurs anywhere in it.
 bool contiene(std::string_view campo, std::string_view parola);
 // The same, with the ASCII letters compared without regard to case.
